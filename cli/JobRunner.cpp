@@ -1,0 +1,123 @@
+#include "JobRunner.h"
+
+#include "MainProperties.h"
+
+#include "EngineState.h"
+#include "common/EngineError.h"
+#include "design/Main.h"
+
+namespace vexa::cli {
+
+namespace {
+
+// Carries where a job failed, for its error object.
+struct JobFailure {
+    int32_t number;
+    std::string description;
+    std::string at;
+    bool inputProblem;
+};
+
+Json errorObject(const JobFailure& failure)
+{
+    Json error;
+    error["number"] = failure.number;
+    error["description"] = failure.description;
+    error["at"] = failure.at;
+    return Json{{"error", error}};
+}
+
+JobFailure inputFailure(const std::string& at, const std::string& what)
+{
+    return {EngineError::kTypeMismatch, at + ": " + what, at, true};
+}
+
+template <typename Object>
+void applyLets(Object& object, const PropertyTable<Object>& table, const Json& lets,
+               const std::string& section)
+{
+    if (!lets.is_object()) {
+        throw inputFailure(section, "expected an object of property values");
+    }
+    for (const auto& [name, value] : lets.items()) {
+        const std::string at = section + "." + name;
+        const Property<Object>* property = findProperty(table, name);
+        if (property == nullptr) {
+            throw inputFailure(at, "no such property");
+        }
+        if (!property->let) {
+            throw inputFailure(at, "the property can only be read");
+        }
+        try {
+            property->let(object, value);
+        } catch (const InputError& e) {
+            throw inputFailure(at, e.what());
+        } catch (const EngineError& e) {
+            throw JobFailure{e.number(), e.description(), at, false};
+        }
+    }
+}
+
+template <typename Object>
+Json readAll(Object& object, const PropertyTable<Object>& table)
+{
+    Json values = Json::object();
+    for (const Property<Object>& property : table) {
+        if (property.get) {
+            values[property.name] = property.get(object);
+        }
+    }
+    return values;
+}
+
+void run(const std::string& at, const auto& step)
+{
+    try {
+        step();
+    } catch (const EngineError& e) {
+        throw JobFailure{e.number(), e.description(), at, false};
+    } catch (const std::exception& e) {
+        throw JobFailure{0, e.what(), at, false};
+    }
+}
+
+Json runChecked(const Json& job)
+{
+    if (!job.is_object()) {
+        throw inputFailure("job", "expected an object with \"Main\"");
+    }
+    for (const auto& [key, value] : job.items()) {
+        if (key != "Main") {
+            throw inputFailure(key, "unknown part of a job (expected \"Main\")");
+        }
+    }
+    if (!job.contains("Main")) {
+        throw inputFailure("Main", "the job has no \"Main\" object");
+    }
+
+    resetEngineState();
+    Main main;
+    applyLets(main, mainProperties(), job["Main"], "Main");
+    run("Main.InitiateMainCalculations", [&] { main.InitiateMainCalculations(); });
+
+    Json result;
+    result["Main"] = readAll(main, mainProperties());
+    return result;
+}
+
+} // namespace
+
+JobOutcome runJob(const Json& job)
+{
+    try {
+        return {runChecked(job), {}};
+    } catch (const JobFailure& failure) {
+        JobOutcome outcome{errorObject(failure), {}};
+        if (failure.inputProblem) {
+            outcome.inputProblems.push_back(failure.description);
+        }
+        return outcome;
+    }
+}
+
+} // namespace vexa::cli

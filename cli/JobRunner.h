@@ -1,0 +1,22 @@
+#pragma once
+
+#include "JsonValues.h"
+
+#include <string>
+#include <vector>
+
+namespace vexa::cli {
+
+// The outcome of one job: the result object to print, and the input problems
+// (wrong type, unknown name) to report on standard error.
+struct JobOutcome {
+    Json result;
+    std::vector<std::string> inputProblems;
+};
+
+// Runs one job from a fresh engine state: the lets in the order written, then the
+// calculation. Never throws: a refused let, a failed calculation or a bad input
+// value becomes {"error": {"number", "description", "at"}}.
+JobOutcome runJob(const Json& job);
+
+} // namespace vexa::cli

@@ -1,0 +1,80 @@
+#include "MainProperties.h"
+
+namespace vexa::cli {
+
+const PropertyTable<Main>& mainProperties()
+{
+    using M = Main;
+    // clang-format off
+    static const PropertyTable<Main> table = {
+        {"Finned_Height",          letInt32<M>(&M::setFinned_Height),          {}},
+        {"Finned_Width",           letInt32<M>(&M::setFinned_Width),           {}},
+        {"AirFlowRate",            letFloat<M>(&M::setAirFlowRate),            {}},
+        {"FinMaterial",            letEnum<M>(&M::setFinMaterial),             {}},
+        {"FinType_Heatpipe",       letEnum<M>(&M::setFinType_Heatpipe),        {}},
+        {"DryBulb_1",              letFloat<M>(&M::setDryBulb_1),              {}},
+        {"DryBulb_2",              {},                                         get(&M::DryBulb_2)},
+        {"DryBulb_4",              letFloat<M>(&M::setDryBulb_4),              get(&M::DryBulb_4)},
+        {"DryBulb_3",              letFloat<M>(&M::setDryBulb_3),              get(&M::DryBulb_3)},
+        {"WetBulb_1",              letFloat<M>(&M::setWetBulb_1),              get(&M::WetBulb_1)},
+        {"WetBulb_2",              {},                                         get(&M::WetBulb_2)},
+        {"WetBulb_3",              {},                                         get(&M::WetBulb_3)},
+        {"WetBulb_4",              letFloat<M>(&M::setWetBulb_4),              get(&M::WetBulb_4)},
+        {"ActualFaceHeight",       {},                                         get(&M::ActualFaceHeight)},
+        {"ActualFaceArea",         {},                                         get(&M::ActualFaceArea)},
+        {"ActualFaceVelocity",     {},                                         get(&M::ActualFaceVelocity)},
+        {"PressureDrop",           {},                                         get(&M::PressureDrop)},
+        {"OptWetBulb",             letEnum<M>(&M::setOptWetBulb),              {}},
+        {"OptMode",                letEnum<M>(&M::setOptMode),                 {}},
+        {"HumidityRatio_4",        {},                                         get(&M::HumidityRatio_4)},
+        {"HumidityRatio_3",        {},                                         get(&M::HumidityRatio_3)},
+        {"HumidityRatio_2",        {},                                         get(&M::HumidityRatio_2)},
+        {"HumidityRatio_1",        {},                                         get(&M::HumidityRatio_1)},
+        {"Effectivness",           {},                                         get(&M::Effectivness)},
+        {"FPI_Heatpipe",           letInt32<M>(&M::setFPI_Heatpipe),           get(&M::FPI_Heatpipe)},
+        {"RelativeHumidity_1",     letFloat<M>(&M::setRelativeHumidity_1),     get(&M::RelativeHumidity_1)},
+        {"Enthaply_1",             {},                                         get(&M::Enthaply_1)},
+        {"Enthaply_2",             {},                                         get(&M::Enthaply_2)},
+        {"Enthaply_3",             {},                                         get(&M::Enthaply_3)},
+        {"Enthaply_4",             {},                                         get(&M::Enthaply_4)},
+        {"RelativeHumidity_3",     {},                                         get(&M::RelativeHumidity_3)},
+        {"RelativeHumidity_4",     letFloat<M>(&M::setRelativeHumidity_4),     get(&M::RelativeHumidity_4)},
+        {"RelativeHumidity_2",     {},                                         get(&M::RelativeHumidity_2)},
+        {"EvaporatingTemperature", letFloat<M>(&M::setEvaporatingTemperature), {}},
+        {"OutletWaterTemp",        letFloat<M>(&M::setOutletWaterTemp),        {}},
+        {"InletWaterTemp",         letFloat<M>(&M::setInletWaterTemp),         {}},
+        {"FinType_CoolingCoil",    letEnum<M>(&M::setFinType_CoolingCoil),     {}},
+        {"PreCoolSaving",          {},                                         get(&M::PreCoolSaving)},
+        {"Duty",                   {},                                         get(&M::Duty)},
+        {"ReHeatSaving",           {},                                         get(&M::ReHeatSaving)},
+        {"FluidPressureDrop",      {},                                         get(&M::FluidPressureDrop)},
+        {"NoOfRowsCoolingCoil",    {},                                         get(&M::NoOfRowsCoolingCoil)},
+        {"FPI_CoolingCoil",        {},                                         get(&M::FPI_CoolingCoil)},
+        {"CoilCode",               {},                                         get(&M::CoilCode)},
+        {"AirPressureDrop",        {},                                         get(&M::AirPressureDrop)},
+        {"TotalPressureDrop",      {},                                         get(&M::TotalPressureDrop)},
+        {"NoOfRowsHeatpipe",       letInt32<M>(&M::setNoOfRowsHeatpipe),       get(&M::NoOfRowsHeatpipe)},
+        {"TubesHigh",              {},                                         get(&M::TubesHigh)},
+        {"HeatpipeType",           letEnum<M>(&M::setHeatpipeType),            {}},
+        {"Log_Mean_Enthalpy_Diff", {},                                         get(&M::Log_Mean_Enthalpy_Diff)},
+        {"AirsideResistance",      {},                                         get(&M::AirsideResistance)},
+        {"L_At_Mean_Fluid_Temp",   {},                                         get(&M::L_At_Mean_Fluid_Temp)},
+        {"FluidFlowRate",          {},                                         get(&M::FluidFlowRate)},
+        {"TubeVelocity",           {},                                         get(&M::TubeVelocity)},
+        {"Internal_Tube_Heat_Transfer_Coefficient", {},                        get(&M::Internal_Tube_Heat_Transfer_Coefficient)},
+        {"RequiredSurfaceArea",    {},                                         get(&M::RequiredSurfaceArea)},
+        {"Wet_Thermal_Resistance", {},                                         get(&M::Wet_Thermal_Resistance)},
+        {"Wet_Heat_Transfer_Coefficient", {},                                  get(&M::Wet_Heat_Transfer_Coefficient)},
+        {"TubeDiameter",           letText<M>(&M::setTubeDiameter),            {}},
+        {"VexaApplicationType",    letEnum<M>(&M::setVexaApplicationType),     get(&M::VexaApplicationType)},
+        {"ConnectionSize",         {},                                         get(&M::ConnectionSize)},
+        {"InletConnectionSize",    letText<M>(&M::setInletConnectionSize),     get(&M::InletConnectionSize)},
+        {"OutletConnectionSize",   letText<M>(&M::setOutletConnectionSize),    get(&M::OutletConnectionSize)},
+        {"Mean_Coil_Fluid_Temp",   {},                                         get(&M::Mean_Coil_Fluid_Temp)},
+        {"Effective_Fin_Resistance", {},                                       get(&M::Effective_Fin_Resistance)},
+    };
+    // clang-format on
+    return table;
+}
+
+} // namespace vexa::cli

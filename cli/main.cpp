@@ -1,0 +1,96 @@
+#include "JobRunner.h"
+
+#include <CLI/CLI.hpp>
+
+#include <fstream>
+#include <iostream>
+#include <sstream>
+
+namespace {
+
+constexpr const char* kCalcHelp = R"(Runs design calculations from JSON.
+
+Reads FILE (or standard input when FILE is missing or "-"): one job object or an
+array of them. A job sets the properties of the design engine's Main object in
+the order written, runs the calculation and prints every result:
+
+  echo '{"Main": {"OptMode": 0, "Finned_Height": 1200, "TubeDiameter": "12",
+                  "DryBulb_1": 33, "WetBulb_1": 27.5, "DryBulb_4": 18,
+                  "WetBulb_4": 14}}' | vexa calc
+
+prints {"Main": {"DryBulb_2": 27.1, ...}}. Enumerations are their whole-number
+values (OptMode 0 selection, 1 rating; HeatpipeType 0 chilled water, 1 heat pipe
+only, 2 refrigerant), texts are strings, numbers are numbers. Each job starts from
+a fresh engine, as a new run of the program would.
+
+A refused value or a failed calculation gives that job
+{"error": {"number": 13, "description": "...", "at": "Main.DryBulb_1"}}; the other
+jobs still run. Malformed JSON, an unknown property or a value of the wrong type
+is reported on standard error and the exit status is 2.)";
+
+int runCalc(const std::string& file, bool compact)
+{
+    std::stringstream text;
+    if (file.empty() || file == "-") {
+        text << std::cin.rdbuf();
+    } else {
+        std::ifstream in(file);
+        if (!in) {
+            std::cerr << "vexa: cannot read " << file << "\n";
+            return 2;
+        }
+        text << in.rdbuf();
+    }
+
+    vexa::cli::Json input;
+    try {
+        input = vexa::cli::Json::parse(text.str());
+    } catch (const vexa::cli::Json::exception& e) {
+        // Also a number beyond the range of a double, which JSON allows but no engine
+        // value can hold.
+        std::cerr << "vexa: the input is not valid JSON: " << e.what() << "\n";
+        return 2;
+    }
+
+    const bool many = input.is_array();
+    const vexa::cli::Json jobs = many ? input : vexa::cli::Json::array({input});
+    vexa::cli::Json results = vexa::cli::Json::array();
+    int status = 0;
+    size_t index = 0;
+    for (const vexa::cli::Json& job : jobs) {
+        ++index;
+        vexa::cli::JobOutcome outcome = vexa::cli::runJob(job);
+        for (const std::string& problem : outcome.inputProblems) {
+            std::cerr << "vexa: job " << index << ": " << problem << "\n";
+            status = 2;
+        }
+        results.push_back(std::move(outcome.result));
+    }
+    const vexa::cli::Json& output = many ? results : results.front();
+    std::cout << (compact ? output.dump() : output.dump(2)) << "\n";
+    return status;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    CLI::App app{"vexa: the Ardel Vexa heat pipe design engine on the command line"};
+    app.require_subcommand(1);
+
+    std::string file;
+    bool compact = false;
+    CLI::App* calc = app.add_subcommand("calc", kCalcHelp);
+    calc->add_option("FILE", file, "JSON job file; standard input when missing or -");
+    calc->add_flag("--compact", compact, "print the result on one line");
+
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::ParseError& e) {
+        return app.exit(e) == 0 ? 0 : 2;
+    }
+    if (calc->parsed()) {
+        return runCalc(file, compact);
+    }
+    return 0;
+}

@@ -1,0 +1,12 @@
+#include "EngineState.h"
+
+#include "design/DesignState.h"
+
+namespace vexa {
+
+void resetEngineState()
+{
+    resetDesignState();
+}
+
+} // namespace vexa
