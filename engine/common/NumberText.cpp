@@ -118,7 +118,12 @@ int32_t truncToInt32(double value)
 
 std::string S(int64_t value)
 {
-    return value < 0 ? std::to_string(value) : " " + std::to_string(value);
+    if (value < 0) {
+        return std::to_string(value);
+    }
+    std::string text(1, ' ');
+    text += std::to_string(value);
+    return text;
 }
 
 double leadingNumber(std::string_view text)
