@@ -82,18 +82,24 @@ std::string format(double value, std::string_view pattern)
     std::array<char, 400> buffer{};
     const auto printed =
         std::to_chars(buffer.data(), buffer.data() + buffer.size(), whole, std::chars_format::fixed, 0);
-    std::string digits(buffer.data(), printed.ptr);
+    const std::string_view digits(buffer.data(), static_cast<size_t>(printed.ptr - buffer.data()));
     const size_t minimumDigits = static_cast<size_t>(integerDigits + decimals);
-    if (digits.size() < minimumDigits) {
-        digits.insert(0, minimumDigits - digits.size(), '0');
-    }
-    if (decimals > 0) {
-        digits.insert(digits.size() - static_cast<size_t>(decimals), ".");
-    }
+    const size_t padding = digits.size() < minimumDigits ? minimumDigits - digits.size() : 0;
+    const size_t integerLength = padding + digits.size() - static_cast<size_t>(decimals);
+
+    std::string text;
+    text.reserve(padding + digits.size() + 2);
     if (value < 0 && whole != 0.0) {
-        digits.insert(0, "-");
+        text.push_back('-');
     }
-    return digits;
+    std::string padded(padding, '0');
+    padded.append(digits);
+    text.append(padded, 0, integerLength);
+    if (decimals > 0) {
+        text.push_back('.');
+        text.append(padded, integerLength, std::string::npos);
+    }
+    return text;
 }
 
 int16_t toInt16(double value)
