@@ -7,6 +7,7 @@
 #include <fstream>
 #include <string>
 #include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
@@ -21,7 +22,10 @@ struct VexaRun {
 // Runs the vexa program with the input on standard input.
 VexaRun runVexa(const std::string& arguments, const std::string& input)
 {
-    const std::string base = ::testing::TempDir() + "vexa_calc_test";
+    // ctest runs the cases as parallel processes: each run gets files of its own.
+    static int runs = 0;
+    const std::string base =
+        ::testing::TempDir() + "vexa_calc_" + std::to_string(getpid()) + "_" + std::to_string(++runs);
     {
         std::ofstream(base + ".in") << input;
     }
