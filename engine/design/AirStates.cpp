@@ -6,7 +6,9 @@
 #include "design/HeatpipeSelection.h"
 #include "design/Psycrometric.h"
 
+#include <array>
 #include <cmath>
+#include <span>
 #include <string>
 
 namespace vexa::Psycrometric {
@@ -29,6 +31,32 @@ float rounded(double value, int decimals)
 {
     return static_cast<float>(num::roundHalfAway(value, decimals));
 }
+
+// The wet bulbs of a calculation are only stored, never used by a later state, so
+// they are worked out together at the end, side by side.
+class PendingWetBulbs {
+public:
+    void add(float t, float w, float* target)
+    {
+        m_queries.at(m_count) = {t, w};
+        m_targets.at(m_count) = target;
+        ++m_count;
+    }
+
+    void store(float pressure_kPa)
+    {
+        std::array<float, 4> results{};
+        WetBulbs(pressure_kPa, std::span(m_queries.data(), m_count), std::span(results.data(), m_count));
+        for (size_t i = 0; i < m_count; ++i) {
+            *m_targets[i] = static_cast<float>(num::roundHalfAway(results[i], 1));
+        }
+    }
+
+private:
+    std::array<WetBulbQuery, 4> m_queries{};
+    std::array<float*, 4> m_targets{};
+    size_t m_count = 0;
+};
 
 void requireFinite(double value, const char* what)
 {
@@ -63,13 +91,13 @@ float humidityRatioFromWetBulbAt(float t, float wetBulb, float pressure_kPa)
 // other one and gives the working humidity ratio and enthalpy. The leaving state
 // stores its entered wet bulb back rounded; the entering state keeps it as entered.
 Working enteredState(AirState& state, bool relativeHumidityInput, bool roundEnteredWetBulb,
-                     float pressure_kPa)
+                     float pressure_kPa, PendingWetBulbs& wetBulbs)
 {
     Working s{state.dryBulb, 0, 0};
     if (relativeHumidityInput) {
         s.w = humidityRatioAt(s.t, state.relativeHumidity, pressure_kPa);
         s.h = static_cast<float>(Enthalpy(s.t, s.w));
-        state.wetBulb = rounded(WetBulb(pressure_kPa, s.t, s.w), 1);
+        wetBulbs.add(s.t, s.w, &state.wetBulb);
     } else {
         s.w = humidityRatioFromWetBulbAt(s.t, state.wetBulb, pressure_kPa);
         state.relativeHumidity = rounded(relativeHumidityFrom(s.t, s.w, pressure_kPa), 0);
@@ -89,14 +117,14 @@ void storeRatioAndEnthalpy(AirState& state, const Working& s, const char* name)
     state.enthalpy = rounded(s.h, 2);
 }
 
-Working offCoilState(DesignState& ds)
+Working offCoilState(DesignState& ds, PendingWetBulbs& wetBulbs)
 {
     const float P = ds.barometricPressure_kPa;
     AirState& state = ds.air[3];
     Working s{state.dryBulb, 0, 0};
     s.w = humidityRatioAt(s.t, kOffCoilRelativeHumidity_pct, P);
     s.h = static_cast<float>(Enthalpy(s.t, s.w));
-    state.wetBulb = rounded(WetBulb(P, s.t, s.w), 1);
+    wetBulbs.add(s.t, s.w, &state.wetBulb);
     state.relativeHumidity = kOffCoilRelativeHumidity_pct;
     storeRatioAndEnthalpy(state, s, "the air off the cooling coil");
     return s;
@@ -104,7 +132,8 @@ Working offCoilState(DesignState& ds)
 
 // Rating mode: the heat pipe's own effectiveness gives the leaving dry bulb; the
 // reheat section adds no moisture.
-Working ratedLeavingState(DesignState& ds, const Working& onCoil, const Working& offCoil)
+Working ratedLeavingState(DesignState& ds, const Working& onCoil, const Working& offCoil,
+                          PendingWetBulbs& wetBulbs)
 {
     const float P = ds.barometricPressure_kPa;
     const float effectiveness = HeatpipeSelection::HeatpipeEffectiveness();
@@ -117,13 +146,14 @@ Working ratedLeavingState(DesignState& ds, const Working& onCoil, const Working&
     state.dryBulb = rounded(s.t, 1);
     ds.effectiveness_pct = rounded(effectiveness * 100.0, 1);
     state.relativeHumidity = rounded(relativeHumidityFrom(s.t, s.w, P), 0);
-    state.wetBulb = rounded(WetBulb(P, s.t, s.w), 1);
+    wetBulbs.add(s.t, s.w, &state.wetBulb);
     return s;
 }
 
 // The precool section lowers the temperature by as much as the reheat section
 // raises it; when that would pass 95 % relative humidity it condenses instead.
-Working precooledState(DesignState& ds, const Working& onCoil, const Working& offCoil, const Working& leaving)
+Working precooledState(DesignState& ds, const Working& onCoil, const Working& offCoil, const Working& leaving,
+                       PendingWetBulbs& wetBulbs)
 {
     const float P = ds.barometricPressure_kPa;
     Working s;
@@ -139,7 +169,7 @@ Working precooledState(DesignState& ds, const Working& onCoil, const Working& of
     }
     AirState& state = ds.air[2];
     requireFinite(s.t, "the air off the precool section");
-    state.wetBulb = rounded(WetBulb(P, s.t, s.w), 1);
+    wetBulbs.add(s.t, s.w, &state.wetBulb);
     state.dryBulb = rounded(s.t, 1);
     state.relativeHumidity = rounded(relativeHumidity, 0);
     storeRatioAndEnthalpy(state, s, "the air off the precool section");
@@ -167,21 +197,23 @@ void CalculateAirStates()
     DesignState& ds = designState();
     const float P = ds.barometricPressure_kPa;
 
-    const Working onCoil = enteredState(ds.air[1], ds.relativeHumidityInput, false, P);
+    PendingWetBulbs wetBulbs;
+    const Working onCoil = enteredState(ds.air[1], ds.relativeHumidityInput, false, P, wetBulbs);
     storeRatioAndEnthalpy(ds.air[1], onCoil, "the air on the precool section");
 
-    const Working offCoil = offCoilState(ds);
+    const Working offCoil = offCoilState(ds, wetBulbs);
 
     Working leaving;
     if (ds.selectionMode) {
-        leaving = enteredState(ds.air[4], ds.relativeHumidityInput, true, P);
+        leaving = enteredState(ds.air[4], ds.relativeHumidityInput, true, P, wetBulbs);
     } else {
-        leaving = ratedLeavingState(ds, onCoil, offCoil);
+        leaving = ratedLeavingState(ds, onCoil, offCoil, wetBulbs);
     }
     storeRatioAndEnthalpy(ds.air[4], leaving, "the air off the reheat section");
 
-    const Working precooled = precooledState(ds, onCoil, offCoil, leaving);
+    const Working precooled = precooledState(ds, onCoil, offCoil, leaving, wetBulbs);
     storeSavingsAndDuty(ds, onCoil, precooled, offCoil);
+    wetBulbs.store(P);
 }
 
 } // namespace vexa::Psycrometric

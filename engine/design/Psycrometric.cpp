@@ -2,6 +2,8 @@
 
 #include "common/EngineError.h"
 
+#include <algorithm>
+#include <array>
 #include <cmath>
 
 namespace vexa::Psycrometric {
@@ -82,26 +84,80 @@ double RelativeHumidity(double mu, double saturationPressure_Pa, double pressure
     return 100 * mu / (1 - (1 - mu) * saturationPressure_Pa / (1000 * pressure_kPa));
 }
 
-float WetBulb(double pressure_kPa, double t, double humidityRatio)
-{
-    if (humidityRatio == 0) {
-        throw CalculationError("Wet bulb: the humidity ratio is zero");
+namespace {
+
+// One wet bulb relaxation in progress.
+struct Relaxation {
+    double t = 0;
+    double w = 0;
+    float tStar = 0;
+    float f = 0;
+    double wCalculated = 0;
+    int pass = 0;
+
+    bool running() const
+    {
+        return pass < kWetBulbMaxPasses && std::fabs(w - wCalculated) > kWetBulbTolerance;
     }
-    float tStar = static_cast<float>(t);
-    const float f = static_cast<float>(EnhancementFactor(t));
-    // The start value differs from W by more than the tolerance, so one pass always runs.
-    double wCalculated = humidityRatio - 0.01;
-    for (int pass = 0; pass < kWetBulbMaxPasses && std::fabs(humidityRatio - wCalculated) > kWetBulbTolerance;
-         ++pass) {
+
+    void step(double pressure_kPa)
+    {
         const double pwsStar = SaturationPressure(tStar);
         const double wsStar = kMolarMassRatio * f * pwsStar / (1000 * pressure_kPa - f * pwsStar);
         wCalculated = HumidityRatioFromWetBulb(t, tStar, wsStar);
-        tStar = static_cast<float>(tStar - 0.1 * (wCalculated - humidityRatio) / humidityRatio);
+        tStar = static_cast<float>(tStar - 0.1 * (wCalculated - w) / w);
+        ++pass;
     }
-    if (!std::isfinite(tStar)) {
-        throw CalculationError("Wet bulb: the iteration did not give a temperature");
+};
+
+constexpr size_t kSideBySide = 4;
+
+} // namespace
+
+float WetBulb(double pressure_kPa, double t, double humidityRatio)
+{
+    const WetBulbQuery query{t, humidityRatio};
+    float result = 0;
+    WetBulbs(pressure_kPa, {&query, 1}, {&result, 1});
+    return result;
+}
+
+void WetBulbs(double pressure_kPa, std::span<const WetBulbQuery> queries, std::span<float> results)
+{
+    for (size_t first = 0; first < queries.size(); first += kSideBySide) {
+        const size_t count = std::min(kSideBySide, queries.size() - first);
+        std::array<Relaxation, kSideBySide> lanes{};
+        for (size_t i = 0; i < count; ++i) {
+            const WetBulbQuery& query = queries[first + i];
+            if (query.humidityRatio == 0) {
+                throw CalculationError("Wet bulb: the humidity ratio is zero");
+            }
+            Relaxation& lane = lanes[i];
+            lane.t = query.t;
+            lane.w = query.humidityRatio;
+            lane.tStar = static_cast<float>(query.t);
+            lane.f = static_cast<float>(EnhancementFactor(query.t));
+            // The start value differs from W by more than the tolerance, so one pass always runs.
+            lane.wCalculated = query.humidityRatio - 0.01;
+        }
+        // The passes of different relaxations do not depend on each other, so the
+        // processor overlaps them; each relaxation follows its own course exactly.
+        for (bool anyRunning = true; anyRunning;) {
+            anyRunning = false;
+            for (size_t i = 0; i < count; ++i) {
+                if (lanes[i].running()) {
+                    lanes[i].step(pressure_kPa);
+                    anyRunning = true;
+                }
+            }
+        }
+        for (size_t i = 0; i < count; ++i) {
+            if (!std::isfinite(lanes[i].tStar)) {
+                throw CalculationError("Wet bulb: the iteration did not give a temperature");
+            }
+            results[first + i] = lanes[i].tStar;
+        }
     }
-    return tStar;
 }
 
 double DryBulbAt95(double enthalpy)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 
 // Moist-air property functions. Temperatures in degC, pressures of water vapour in
 // Pa, barometric pressure in kPa, humidity ratio in kg water per kg dry air,
@@ -32,6 +33,16 @@ double RelativeHumidity(double mu, double saturationPressure_Pa, double pressure
 // Wet bulb by relaxation on the humidity ratio (tolerance 0.0001 kg/kg, at most
 // 10000 passes). Throws CalculationError for a zero humidity ratio.
 float WetBulb(double pressure_kPa, double t, double humidityRatio);
+
+// A state for which a wet bulb is wanted: dry bulb (degC) and humidity ratio.
+struct WetBulbQuery {
+    double t = 0;
+    double humidityRatio = 0;
+};
+
+// The wet bulbs of several states, each exactly what WetBulb gives for it; the
+// relaxations run side by side so that their independent passes overlap.
+void WetBulbs(double pressure_kPa, std::span<const WetBulbQuery> queries, std::span<float> results);
 
 // Dry bulb of air at 95 % relative humidity with enthalpy h (a fit at 101.325 kPa).
 double DryBulbAt95(double enthalpy);

@@ -4,6 +4,8 @@
 #include "common/NumberText.h"
 #include "design/Psycrometric.h"
 
+#include <vector>
+
 using namespace vexa;
 using namespace vexa::Psycrometric;
 
@@ -75,6 +77,19 @@ TEST(Psycrometric, WetBulbStopsAfterTenThousandPasses)
         // a run-away temperature is reported as a calculation error
     }
     EXPECT_LE(saturationPressureEvaluations() - before, 10000U);
+}
+
+TEST(Psycrometric, WetBulbsSideBySideGiveEachRelaxationsOwnResult)
+{
+    // Relaxations of very different lengths, more than run side by side at once.
+    const std::vector<WetBulbQuery> queries = {
+        {33, 0.021147}, {12.1, 0.0083}, {-15, 0.0005}, {27.1, 0.0211}, {55, 0.12}, {18.6, 0.0095}, {5, 0.001},
+    };
+    std::vector<float> together(queries.size());
+    WetBulbs(kP, queries, together);
+    for (size_t i = 0; i < queries.size(); ++i) {
+        EXPECT_EQ(together[i], WetBulb(kP, queries[i].t, queries[i].humidityRatio)) << queries[i].t;
+    }
 }
 
 TEST(Psycrometric, WetBulbOfDryAirIsACalculationError)
