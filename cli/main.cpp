@@ -80,7 +80,9 @@ int main(int argc, char** argv)
 
     std::string file;
     bool compact = false;
-    CLI::App* calc = app.add_subcommand("calc", kCalcHelp);
+    app.footer(std::string("\nvexa calc [FILE]: ") + kCalcHelp);
+    CLI::App* calc = app.add_subcommand("calc", "Runs design calculations from JSON jobs");
+    calc->footer(std::string("\n") + kCalcHelp);
     calc->add_option("FILE", file, "JSON job file; standard input when missing or -");
     calc->add_flag("--compact", compact, "print the result on one line");
 
