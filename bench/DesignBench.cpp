@@ -3,9 +3,13 @@
 // "evaluations" is the number of saturation pressures one calculation works out.
 #include "EngineState.h"
 #include "design/Main.h"
+#include "design/Psychrometric.h"
 #include "design/Psycrometric.h"
 
 #include <benchmark/benchmark.h>
+
+#include <cstdlib>
+#include <filesystem>
 
 namespace {
 
@@ -82,6 +86,29 @@ void BM_SaturationPressureChained(benchmark::State& state)
     benchmark::DoNotOptimize(t);
 }
 BENCHMARK(BM_SaturationPressureChained);
+
+// One psychrometric chart workbook written (and not opened), as "Psych" does.
+void BM_ChartWorkbook(benchmark::State& state)
+{
+    const std::filesystem::path folder = std::filesystem::temp_directory_path() / "vexa_chart_bench";
+    setenv("ARDELVEXA_OUTPUT_DIR", folder.c_str(), 1);
+    setenv("ARDELVEXA_NO_OPEN", "1", 1);
+    resetEngineState();
+    Main main;
+    setUp(main, Example::Selection);
+    main.InitiateMainCalculations();
+    Psychrometric& chart = main.Psychrometric();
+    chart.setDB1(33), chart.setWB1(27.5), chart.setDB2(27.1), chart.setWB2(26.2);
+    chart.setDB3(12.1), chart.setWB3(11.7), chart.setDB4(18), chart.setWB4(14);
+    for (auto _ : state) {
+        state.PauseTiming();
+        std::filesystem::remove_all(folder); // keep the first free name quick to find
+        state.ResumeTiming();
+        chart.HumidityRatio();
+    }
+    std::filesystem::remove_all(folder);
+}
+BENCHMARK(BM_ChartWorkbook)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -81,7 +81,7 @@ void run(const std::string& at, const auto& step)
     }
 }
 
-Json runChecked(const Json& job)
+Json runChecked(const Json& job, const std::string& stepName, const std::function<void(Main&)>& step)
 {
     if (!job.is_object()) {
         throw inputFailure("job", "expected an object with \"Main\"");
@@ -99,6 +99,9 @@ Json runChecked(const Json& job)
     Main main;
     applyLets(main, mainProperties(), job["Main"], "Main");
     run("Main.InitiateMainCalculations", [&] { main.InitiateMainCalculations(); });
+    if (step) {
+        run(stepName, [&] { step(main); });
+    }
 
     Json result;
     result["Main"] = readAll(main, mainProperties());
@@ -109,8 +112,13 @@ Json runChecked(const Json& job)
 
 JobOutcome runJob(const Json& job)
 {
+    return runJob(job, {}, {});
+}
+
+JobOutcome runJob(const Json& job, const std::string& stepName, const std::function<void(Main&)>& step)
+{
     try {
-        return {runChecked(job), {}};
+        return {runChecked(job, stepName, step), {}};
     } catch (const JobFailure& failure) {
         JobOutcome outcome{errorObject(failure), {}};
         if (failure.inputProblem) {

@@ -2,8 +2,13 @@
 
 #include "JsonValues.h"
 
+#include <functional>
 #include <string>
 #include <vector>
+
+namespace vexa {
+class Main;
+}
 
 namespace vexa::cli {
 
@@ -18,5 +23,9 @@ struct JobOutcome {
 // calculation. Never throws: a refused let, a failed calculation or a bad input
 // value becomes {"error": {"number", "description", "at"}}.
 JobOutcome runJob(const Json& job);
+
+// The same, then a further step with the calculated Main; what it throws fails the
+// job "at" the name given.
+JobOutcome runJob(const Json& job, const std::string& stepName, const std::function<void(Main&)>& step);
 
 } // namespace vexa::cli

@@ -1,9 +1,11 @@
+#include "ChartCommand.h"
 #include "JobRunner.h"
 
 #include <CLI/CLI.hpp>
 
 #include <fstream>
 #include <iostream>
+#include <optional>
 #include <sstream>
 
 namespace {
@@ -28,7 +30,16 @@ A refused value or a failed calculation gives that job
 jobs still run. Malformed JSON, an unknown property or a value of the wrong type
 is reported on standard error and the exit status is 2.)";
 
-int runCalc(const std::string& file, bool compact)
+constexpr const char* kChartHelp =
+    R"(Runs one job's calculation (as vexa calc does), plots its four air states on
+the psychrometric chart and prints the path of the chart workbook written in the
+output folder (ARDELVEXA_OUTPUT_DIR, else ~/Documents/ArdelVexa). The workbook is
+opened with the desktop's default application unless ARDELVEXA_NO_OPEN=1.
+States warmer than 50 degC or wetter than 0.03 kg/kg do not fit the chart: exit
+status 1 with "Conditions not suitable for psychrometric chart.".)";
+
+// Reads and parses the JSON of a file or of standard input; nullopt after saying why.
+std::optional<vexa::cli::Json> readInput(const std::string& file)
 {
     std::stringstream text;
     if (file.empty() || file == "-") {
@@ -37,20 +48,27 @@ int runCalc(const std::string& file, bool compact)
         std::ifstream in(file);
         if (!in) {
             std::cerr << "vexa: cannot read " << file << "\n";
-            return 2;
+            return std::nullopt;
         }
         text << in.rdbuf();
     }
-
-    vexa::cli::Json input;
     try {
-        input = vexa::cli::Json::parse(text.str());
+        return vexa::cli::Json::parse(text.str());
     } catch (const vexa::cli::Json::exception& e) {
         // Also a number beyond the range of a double, which JSON allows but no engine
         // value can hold.
         std::cerr << "vexa: the input is not valid JSON: " << e.what() << "\n";
+        return std::nullopt;
+    }
+}
+
+int runCalc(const std::string& file, bool compact)
+{
+    const std::optional<vexa::cli::Json> parsed = readInput(file);
+    if (!parsed) {
         return 2;
     }
+    const vexa::cli::Json& input = *parsed;
 
     const bool many = input.is_array();
     const vexa::cli::Json jobs = many ? input : vexa::cli::Json::array({input});
@@ -86,6 +104,11 @@ int main(int argc, char** argv)
     calc->add_option("FILE", file, "JSON job file; standard input when missing or -");
     calc->add_flag("--compact", compact, "print the result on one line");
 
+    std::string chartFile;
+    CLI::App* chart = app.add_subcommand("chart", "Plots a job's air states on the psychrometric chart");
+    chart->add_option("FILE", chartFile, "JSON job file; standard input when missing or -");
+    chart->footer(std::string("\n") + kChartHelp);
+
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& e) {
@@ -93,6 +116,17 @@ int main(int argc, char** argv)
     }
     if (calc->parsed()) {
         return runCalc(file, compact);
+    }
+    if (chart->parsed()) {
+        const std::optional<vexa::cli::Json> job = readInput(chartFile);
+        if (!job) {
+            return 2;
+        }
+        if (job->is_array()) {
+            std::cerr << "vexa: chart takes one job, not an array\n";
+            return 2;
+        }
+        return vexa::cli::runChart(*job, std::cout, std::cerr);
     }
     return 0;
 }

@@ -13,7 +13,8 @@ namespace vexa::num {
 
 namespace {
 
-constexpr std::array<double, 10> kPowersOfTen = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9};
+constexpr std::array<double, 16> kPowersOfTen = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                                 1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
 
 // |value| × 10^decimals rounded to a whole number, halves away from zero, decided on
 // the exact product: hi + lo is the product without rounding error.

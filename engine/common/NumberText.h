@@ -9,7 +9,7 @@
 // the same digits.
 namespace vexa::num {
 
-// Rounds to the given number of decimals (0 to 9), halves away from zero. The
+// Rounds to the given number of decimals (0 to 15), halves away from zero. The
 // decision is taken on the exact binary value, so the float 2.05f (stored as
 // 2.0499999...) rounds to 2.0, not 2.1.
 double roundHalfAway(double value, int decimals);

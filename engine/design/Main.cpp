@@ -6,6 +6,7 @@
 #include "design/DesignState.h"
 #include "design/FaceGeometry.h"
 #include "design/HeatpipeSelection.h"
+#include "design/Psychrometric.h"
 
 namespace vexa {
 
@@ -65,6 +66,16 @@ Main::Main()
     state.inletWaterTemp_C = 6;
     state.outletWaterTemp_C = 12;
     state.evaporatingTemp_C = 7;
+}
+
+Main::~Main() = default;
+
+Psychrometric& Main::Psychrometric()
+{
+    if (!m_psychrometric) {
+        m_psychrometric = std::make_unique<class Psychrometric>();
+    }
+    return *m_psychrometric;
 }
 
 void Main::setFinned_Height(int32_t mm)

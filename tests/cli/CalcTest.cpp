@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <string>
 #include <sys/wait.h>
@@ -20,7 +21,7 @@ struct VexaRun {
 };
 
 // Runs the vexa program with the input on standard input.
-VexaRun runVexa(const std::string& arguments, const std::string& input)
+VexaRun runVexa(const std::string& arguments, const std::string& input, const std::string& environment = "")
 {
     // ctest runs the cases as parallel processes: each run gets files of its own.
     static int runs = 0;
@@ -29,8 +30,8 @@ VexaRun runVexa(const std::string& arguments, const std::string& input)
     {
         std::ofstream(base + ".in") << input;
     }
-    const std::string command = std::string(VEXA_CLI_PATH) + " " + arguments + " < " + base + ".in > " +
-                                base + ".out 2> " + base + ".err";
+    const std::string command = environment + std::string(VEXA_CLI_PATH) + " " + arguments + " < " + base +
+                                ".in > " + base + ".out 2> " + base + ".err";
     const int raw = std::system(command.c_str());
     auto slurp = [](const std::string& path) {
         std::ifstream in(path);
@@ -136,6 +137,38 @@ TEST(VexaCalc, HelpShowsAnExample)
     EXPECT_EQ(run.status, 0);
     EXPECT_NE(run.out.find("vexa calc"), std::string::npos);
     EXPECT_NE(run.out.find("\"Main\""), std::string::npos);
+}
+
+} // namespace
+
+namespace {
+
+TEST(VexaChart, PlotsTheCalculatedStatesAndPrintsTheWorkbook)
+{
+    const std::string folder = ::testing::TempDir() + "vexa_chart_cli_" + std::to_string(getpid());
+    std::filesystem::remove_all(folder);
+    const std::string environment = "ARDELVEXA_NO_OPEN=1 ARDELVEXA_OUTPUT_DIR=" + folder + " ";
+    const VexaRun run = runVexa("chart", kSelection, environment);
+    ASSERT_EQ(run.status, 0) << run.err;
+    const std::string path = run.out.substr(0, run.out.find('\n'));
+    EXPECT_EQ(path, folder + "/Psychrometric chart.xlsx");
+    EXPECT_TRUE(std::filesystem::exists(path));
+    EXPECT_NE(run.err.find("saved as " + path), std::string::npos) << run.err;
+
+    // clang-format off
+    const struct { std::string input; int status; const char* message; } failures[] = {
+        {R"({"Main": {"DryBulb_1": 55, "DryBulb_3": 14, "NoOfRowsHeatpipe": 2, "FPI_Heatpipe": 8}})",
+         1, "Conditions not suitable for psychrometric chart."},
+        {std::string("[") + kSelection + "]", 2, "one job"},
+        {R"({"Main": {"DryBulb_1": 61}})", 1, "The Dry Bulb_1 must be between the values -21 and 60"},
+    };
+    // clang-format on
+    for (const auto& f : failures) {
+        const VexaRun failed = runVexa("chart", f.input, environment);
+        EXPECT_EQ(failed.status, f.status) << f.input;
+        EXPECT_NE(failed.err.find(f.message), std::string::npos) << failed.err;
+    }
+    std::filesystem::remove_all(folder);
 }
 
 } // namespace

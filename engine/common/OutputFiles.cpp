@@ -1,0 +1,150 @@
+#include "common/OutputFiles.h"
+
+#include <cerrno>
+#include <chrono>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <spawn.h>
+#include <stdexcept>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+
+extern char** environ;
+
+namespace vexa::output {
+
+namespace {
+
+std::filesystem::path g_configuredFolder;
+
+// How long a desktop opener may take to report that it found no application.
+constexpr auto kOpenerVerdictWait = std::chrono::seconds(3);
+
+bool environmentIs(const char* name, const char* value)
+{
+    const char* actual = std::getenv(name);
+    return actual != nullptr && std::strcmp(actual, value) == 0;
+}
+
+std::filesystem::path candidateName(const std::string& stem, const std::string& extension, int number)
+{
+    const std::string suffix = number == 1 ? "" : " (" + std::to_string(number) + ")";
+    return stem + suffix + "." + extension;
+}
+
+// Runs an opener and waits briefly for its verdict: a quick non-zero exit means it
+// found nothing to open the file with; still running means it is showing it.
+bool runOpener(const char* program, const std::filesystem::path& file)
+{
+    const std::string path = file.string();
+    std::vector<std::string> arguments = {program};
+    if (std::strcmp(program, "gio") == 0) {
+        arguments.emplace_back("open");
+    }
+    arguments.push_back(path);
+    std::vector<char*> argv;
+    for (std::string& argument : arguments) {
+        argv.push_back(argument.data());
+    }
+    argv.push_back(nullptr);
+
+    pid_t pid = 0;
+    if (posix_spawnp(&pid, program, nullptr, nullptr, argv.data(), environ) != 0) {
+        return false;
+    }
+    const auto deadline = std::chrono::steady_clock::now() + kOpenerVerdictWait;
+    while (std::chrono::steady_clock::now() < deadline) {
+        int status = 0;
+        const pid_t done = waitpid(pid, &status, WNOHANG);
+        if (done == pid) {
+            return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+        }
+        if (done < 0) {
+            return false;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    return true; // still running: it has started an application
+}
+
+} // namespace
+
+std::filesystem::path folder()
+{
+    if (const char* fromEnvironment = std::getenv("ARDELVEXA_OUTPUT_DIR");
+        fromEnvironment != nullptr && *fromEnvironment != '\0') {
+        return fromEnvironment;
+    }
+    if (!g_configuredFolder.empty()) {
+        return g_configuredFolder;
+    }
+    const char* home = std::getenv("HOME");
+    return std::filesystem::path(home != nullptr ? home : ".") / "Documents" / "ArdelVexa";
+}
+
+void setConfiguredFolder(const std::filesystem::path& configured)
+{
+    g_configuredFolder = configured;
+}
+
+std::string checkWritable()
+{
+    const std::filesystem::path dir = folder();
+    std::error_code error;
+    std::filesystem::create_directories(dir, error);
+    if (error) {
+        return "The output folder " + dir.string() + " cannot be created: " + error.message();
+    }
+    if (access(dir.c_str(), W_OK | X_OK) != 0) {
+        return "The output folder " + dir.string() + " cannot be written: " + std::strerror(errno);
+    }
+    return {};
+}
+
+std::filesystem::path writeNew(const std::string& stem, const std::string& extension,
+                               const std::function<void(const std::filesystem::path&)>& writer)
+{
+    if (const std::string problem = checkWritable(); !problem.empty()) {
+        throw std::runtime_error(problem);
+    }
+    const std::filesystem::path dir = folder();
+    const std::filesystem::path temporary =
+        dir / (".~" + stem + "." + std::to_string(getpid()) + ".tmp." + extension);
+    try {
+        writer(temporary);
+    } catch (...) {
+        std::filesystem::remove(temporary);
+        throw;
+    }
+    // link() never replaces an existing file, so two programs writing at once
+    // cannot take the same name.
+    for (int number = 1;; ++number) {
+        const std::filesystem::path target = dir / candidateName(stem, extension, number);
+        if (link(temporary.c_str(), target.c_str()) == 0) {
+            std::filesystem::remove(temporary);
+            return target;
+        }
+        if (errno != EEXIST) {
+            const std::string reason = std::strerror(errno);
+            std::filesystem::remove(temporary);
+            throw std::runtime_error("The file " + target.string() + " cannot be written: " + reason);
+        }
+    }
+}
+
+bool openWithDesktop(const std::filesystem::path& file)
+{
+    if (environmentIs("ARDELVEXA_NO_OPEN", "1")) {
+        return false;
+    }
+    for (const char* opener : {"xdg-open", "gio"}) {
+        if (runOpener(opener, file)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace vexa::output
