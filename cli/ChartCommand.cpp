@@ -32,25 +32,26 @@ void plot(Main& main)
 {
     const DesignState& ds = designState();
     Psychrometric& chart = main.Psychrometric();
-    using Setter = void (Psychrometric::*)(double);
-    const Setter dryBulbs[] = {&Psychrometric::setDB1, &Psychrometric::setDB2, &Psychrometric::setDB3,
-                               &Psychrometric::setDB4};
-    const Setter wetBulbs[] = {&Psychrometric::setWB1, &Psychrometric::setWB2, &Psychrometric::setWB3,
-                               &Psychrometric::setWB4};
-    const Setter humidities[] = {&Psychrometric::setRH1, &Psychrometric::setRH2, &Psychrometric::setRH3,
-                                 &Psychrometric::setRH4};
-    const Setter ratios[] = {&Psychrometric::setW1, &Psychrometric::setW2, &Psychrometric::setW3,
-                             &Psychrometric::setW4};
-    const Setter enthalpies[] = {&Psychrometric::setE1, &Psychrometric::setE2, &Psychrometric::setE3,
-                                 &Psychrometric::setE4};
-    for (int i = 0; i < 4; ++i) {
-        const AirState& state = ds.air.at(static_cast<size_t>(i + 1));
-        (chart.*dryBulbs[i])(state.dryBulb);
-        (chart.*wetBulbs[i])(state.wetBulb);
-        (chart.*humidities[i])(state.relativeHumidity);
-        (chart.*ratios[i])(state.humidityRatio);
-        (chart.*enthalpies[i])(state.enthalpy);
-    }
+    chart.setDB1(ds.air[1].dryBulb);
+    chart.setWB1(ds.air[1].wetBulb);
+    chart.setRH1(ds.air[1].relativeHumidity);
+    chart.setW1(ds.air[1].humidityRatio);
+    chart.setE1(ds.air[1].enthalpy);
+    chart.setDB2(ds.air[2].dryBulb);
+    chart.setWB2(ds.air[2].wetBulb);
+    chart.setRH2(ds.air[2].relativeHumidity);
+    chart.setW2(ds.air[2].humidityRatio);
+    chart.setE2(ds.air[2].enthalpy);
+    chart.setDB3(ds.air[3].dryBulb);
+    chart.setWB3(ds.air[3].wetBulb);
+    chart.setRH3(ds.air[3].relativeHumidity);
+    chart.setW3(ds.air[3].humidityRatio);
+    chart.setE3(ds.air[3].enthalpy);
+    chart.setDB4(ds.air[4].dryBulb);
+    chart.setWB4(ds.air[4].wetBulb);
+    chart.setRH4(ds.air[4].relativeHumidity);
+    chart.setW4(ds.air[4].humidityRatio);
+    chart.setE4(ds.air[4].enthalpy);
     chart.HumidityRatio();
 }
 
