@@ -1,6 +1,7 @@
 #include "design/Main.h"
 
 #include "common/EngineError.h"
+#include "costing/Cost.h"
 #include "design/AirStates.h"
 #include "design/CoolingCoilSelections.h"
 #include "design/DesignState.h"
@@ -65,6 +66,18 @@ Main::Main()
     state.inletWaterTemp_C = 6;
     state.outletWaterTemp_C = 12;
     state.evaporatingTemp_C = 7;
+}
+
+Main::~Main() = default;
+Main::Main(Main&&) noexcept = default;
+Main& Main::operator=(Main&&) noexcept = default;
+
+vexa::Cost& Main::Cost()
+{
+    if (!m_cost) {
+        m_cost.reset(new vexa::Cost());
+    }
+    return *m_cost;
 }
 
 void Main::setFinned_Height(int32_t mm)

@@ -3,9 +3,12 @@
 #include "design/Enumerations.h"
 
 #include <cstdint>
+#include <memory>
 #include <string>
 
 namespace vexa {
+
+class Cost;
 
 // The front door of the design calculation. Set the design inputs (each let is
 // validated and throws EngineError 13 with its message, leaving the stored value
@@ -14,6 +17,15 @@ namespace vexa {
 class Main {
 public:
     Main();
+    ~Main();
+    Main(const Main&) = delete;
+    Main& operator=(const Main&) = delete;
+    Main(Main&&) noexcept;
+    Main& operator=(Main&&) noexcept;
+
+    // This Main's costing object, created on first read (which writes the costing
+    // defaults); the same object for the life of this Main.
+    vexa::Cost& Cost();
 
     void setFinned_Height(int32_t mm);
     void setFinned_Width(int32_t mm);
@@ -95,6 +107,9 @@ public:
     void setOutletConnectionSize(const std::string& text);
     double Mean_Coil_Fluid_Temp() const;     // degC
     double Effective_Fin_Resistance() const; // m2K/W
+
+private:
+    std::unique_ptr<vexa::Cost> m_cost;
 };
 
 } // namespace vexa
