@@ -12,7 +12,7 @@ namespace {
 // Fixed fin geometry of the cost: 38.1 mm tube pitch and 33 mm row depth, in metres.
 constexpr double kFinPitch_m = 0.0381;
 constexpr double kRowDepth_m = 0.033;
-constexpr double kFinsPerMmPerFpi = 0.0394; // 1 / 25.4 mm, as the price has always used it
+constexpr double kFinsPerMmPerFpi = 0.0394; // 1 / 25.4 mm, to three figures
 constexpr double kFinSheetAllowance = 1.1;
 
 constexpr double kCopperDensity_kgm3 = 8900;

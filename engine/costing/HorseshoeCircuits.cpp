@@ -12,9 +12,9 @@ namespace vexa::Costing {
 
 namespace {
 
-// Per tube diameter: the longest coil built with four-tube circuits (mm) and the
-// charge per mm of finned length of the three circuit types (kg per mm before the
-// 0.0284 factor of the total).
+// Per tube diameter: the longest coil built with four-tube circuits (mm) and, for
+// the three circuit types, the circuit charge per mm of finned length (a circuit
+// charge is length x coefficient + 3; the total turns charges into kg).
 struct DiameterData {
     int32_t lengthLimit_mm;
     std::array<double, 3> chargeCoefficient;
