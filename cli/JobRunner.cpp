@@ -1,9 +1,12 @@
 #include "JobRunner.h"
 
+#include "BinProperties.h"
+#include "CostProperties.h"
 #include "MainProperties.h"
 
 #include "EngineState.h"
 #include "common/EngineError.h"
+#include "costing/Cost.h"
 #include "design/Main.h"
 
 namespace vexa::cli {
@@ -81,14 +84,32 @@ void run(const std::string& at, const auto& step)
     }
 }
 
+// The costing and, when asked for, the bin savings of the unit the Main designed.
+// "Cost" results are read right after the costing: the bin payback replaces the
+// Cost's payback period.
+void runCosting(Main& main, const Json& job, Json& result)
+{
+    Cost& cost = main.Cost();
+    applyLets(cost, costProperties(), job.contains("Cost") ? job.at("Cost") : Json::object(), "Cost");
+    run("Cost.InitiateCostingCalculations", [&] { cost.InitiateCostingCalculations(); });
+    result["Cost"] = readAll(cost, costProperties());
+
+    if (job.contains("Bin")) {
+        Bin& bin = cost.Bin();
+        applyLets(bin, binProperties(), job.at("Bin"), "Bin");
+        run("Bin.UseBinData", [&] { bin.UseBinData(); });
+        result["Bin"] = readAll(bin, binProperties());
+    }
+}
+
 Json runChecked(const Json& job, const std::string& stepName, const std::function<void(Main&)>& step)
 {
     if (!job.is_object()) {
         throw inputFailure("job", "expected an object with \"Main\"");
     }
     for (const auto& [key, value] : job.items()) {
-        if (key != "Main") {
-            throw inputFailure(key, "unknown part of a job (expected \"Main\")");
+        if (key != "Main" && key != "Cost" && key != "Bin") {
+            throw inputFailure(key, "unknown part of a job (expected \"Main\", \"Cost\" or \"Bin\")");
         }
     }
     if (!job.contains("Main")) {
@@ -105,6 +126,9 @@ Json runChecked(const Json& job, const std::string& stepName, const std::functio
 
     Json result;
     result["Main"] = readAll(main, mainProperties());
+    if (job.contains("Cost") || job.contains("Bin")) {
+        runCosting(main, job, result);
+    }
     return result;
 }
 

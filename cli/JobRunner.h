@@ -19,8 +19,9 @@ struct JobOutcome {
     std::vector<std::string> inputProblems;
 };
 
-// Runs one job from a fresh engine state: the lets in the order written, then the
-// calculation. Never throws: a refused let, a failed calculation or a bad input
+// Runs one job from a fresh engine state: the Main lets in the order written, then
+// the calculation; with "Cost" (or "Bin") the Cost lets and the costing; with
+// "Bin" the Bin lets and the bin savings. Never throws: a refused let, a failed calculation or a bad input
 // value becomes {"error": {"number", "description", "at"}}.
 JobOutcome runJob(const Json& job);
 

@@ -25,8 +25,21 @@ values (OptMode 0 selection, 1 rating; HeatpipeType 0 chilled water, 1 heat pipe
 only, 2 refrigerant), texts are strings, numbers are numbers. Each job starts from
 a fresh engine, as a new run of the program would.
 
+A job may also price the unit and work out its savings from weather bins:
+
+  {"Main": {...},
+   "Cost": {"HeatpipeStyle": 0, "Margin": 35, "ExchangeRate": 1.6},
+   "Bin": {"City": 7}}
+
+sets the Cost properties in the order written after the design calculation, runs
+the costing and adds "Cost": {"Sizes": ..., "ExWorksPriceSterling": ..., ...};
+"Bin" (which implies "Cost") chooses the city, works out the bin savings and adds
+"Bin": {"BinAnnualPreCoolSaving": ..., ...}. HeatpipeStyle 0 horseshoe, 1 straight,
+2 combination; a Margin must lie between 1 and 99.
+
 A refused value or a failed calculation gives that job
-{"error": {"number": 13, "description": "...", "at": "Main.DryBulb_1"}}; the other
+{"error": {"number": 13, "description": "...", "at": "Main.DryBulb_1"}} (or "Cost.X",
+"Bin.X"); the other
 jobs still run. Malformed JSON, an unknown property or a value of the wrong type
 is reported on standard error and the exit status is 2.)";
 
@@ -93,7 +106,7 @@ int runCalc(const std::string& file, bool compact)
 
 int main(int argc, char** argv)
 {
-    CLI::App app{"vexa: the Ardel Vexa heat pipe design engine on the command line"};
+    CLI::App app{"vexa: the Ardel Vexa heat pipe design and costing engine on the command line"};
     app.require_subcommand(1);
 
     std::string file;

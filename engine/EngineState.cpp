@@ -1,5 +1,7 @@
 #include "EngineState.h"
 
+#include "bindata/BinState.h"
+#include "costing/CostingState.h"
 #include "design/DesignState.h"
 
 namespace vexa {
@@ -7,6 +9,8 @@ namespace vexa {
 void resetEngineState()
 {
     resetDesignState();
+    resetCostingState();
+    resetBinState();
 }
 
 } // namespace vexa

@@ -1,6 +1,7 @@
 #include "design/Main.h"
 
 #include "common/EngineError.h"
+#include "costing/Cost.h"
 #include "design/AirStates.h"
 #include "design/CoolingCoilSelections.h"
 #include "design/DesignState.h"
@@ -69,6 +70,16 @@ Main::Main()
 }
 
 Main::~Main() = default;
+Main::Main(Main&&) noexcept = default;
+Main& Main::operator=(Main&&) noexcept = default;
+
+vexa::Cost& Main::Cost()
+{
+    if (!m_cost) {
+        m_cost.reset(new vexa::Cost());
+    }
+    return *m_cost;
+}
 
 Psychrometric& Main::Psychrometric()
 {

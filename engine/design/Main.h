@@ -9,6 +9,7 @@
 namespace vexa {
 
 class Psychrometric;
+class Cost;
 
 // The front door of the design calculation. Set the design inputs (each let is
 // validated and throws EngineError 13 with its message, leaving the stored value
@@ -20,7 +21,12 @@ public:
     ~Main();
     Main(const Main&) = delete;
     Main& operator=(const Main&) = delete;
+    Main(Main&&) noexcept;
+    Main& operator=(Main&&) noexcept;
 
+    // This Main's costing object, created on first read (which writes the costing
+    // defaults); the same object for the life of this Main.
+    vexa::Cost& Cost();
     // This Main's chart object, created on the first read.
     class Psychrometric& Psychrometric();
 
@@ -107,6 +113,7 @@ public:
 
 private:
     std::unique_ptr<class Psychrometric> m_psychrometric;
+    std::unique_ptr<vexa::Cost> m_cost;
 };
 
 } // namespace vexa

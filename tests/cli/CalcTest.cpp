@@ -9,6 +9,7 @@
 #include <string>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <vector>
 
 namespace {
 
@@ -109,6 +110,88 @@ TEST(VexaCalc, BadInputValuesAreReportedWithStatusTwo)
         const Json results = Json::parse(run.out);
         EXPECT_EQ(results[0]["error"]["at"], c.at) << c.job;
         EXPECT_TRUE(results[1].contains("Main")) << "the good job still runs after " << c.job;
+    }
+}
+
+// The rating example as a horseshoe heat pipe alone, priced at 35 %.
+const char* kCosting = R"({"Main": {"OptMode": 1, "Finned_Height": 1200, "TubeDiameter": "12",
+    "VexaApplicationType": 0, "DryBulb_1": 33, "WetBulb_1": 27.5, "DryBulb_3": 14, "NoOfRowsHeatpipe": 2,
+    "FPI_Heatpipe": 8}, "Cost": {"HeatpipeStyle": 0, "Margin": 35, "EnergyCost": 0.01}, "Bin": {"City": 7}})";
+
+TEST(VexaCalc, CostingAndBinSavingsEndToEnd)
+{
+    const VexaRun run = runVexa("calc", kCosting);
+    ASSERT_EQ(run.status, 0) << run.err;
+    const Json result = Json::parse(run.out);
+    EXPECT_EQ(result.at("Cost"), Json::parse(R"({"Sizes": "1235x1980x510", "ExWorksPriceSterling": 1508,
+        "ApproxiamateWeight": 111.0, "ExWorksPriceForeign": 1309, "AnnualPrecoolSaving": 289.0,
+        "AnnualReheatSaving": 867.0, "PaybackPeriod": 14.0, "AnnualCostSaving": 1156.0})"));
+    // Doha's bins at 0.01 per kWh: 188808 kWh; each bin's money rounded, 1888 a
+    // year; 1508 / 1888 x 12 = 9.6 months.
+    EXPECT_EQ(result.at("Bin"), Json::parse(R"({"BinAnnualPreCoolSaving": 472.0,
+        "BinAnnualReHeatSaving": 1416.0, "BinPaybackPeriod": 10.0, "BinAnnualCostSaving": 1888.0})"));
+    // The Cost results are read before the bin payback replaces the Cost's.
+    std::vector<std::string> parts;
+    for (const auto& [key, value] : result.items()) {
+        parts.push_back(key);
+    }
+    EXPECT_EQ(parts, (std::vector<std::string>{"Main", "Cost", "Bin"}));
+}
+
+TEST(VexaCalc, CostingPartsAreOptionalAndBinImpliesCost)
+{
+    const VexaRun run = runVexa("calc --compact", std::string("[") + kSelection + "," +
+                                                      R"({"Main": {"DryBulb_3": 14, "NoOfRowsHeatpipe": 2,
+                                                      "FPI_Heatpipe": 8}, "Bin": {}}])");
+    ASSERT_EQ(run.status, 0) << run.err;
+    const Json results = Json::parse(run.out);
+    EXPECT_FALSE(results[0].contains("Cost"));
+    EXPECT_FALSE(results[0].contains("Bin"));
+    // Default costing options (a combination heat pipe at margin 0 cannot be
+    // priced): the job fails at the costing.
+    EXPECT_EQ(results[1]["error"]["at"], "Cost.InitiateCostingCalculations");
+    EXPECT_EQ(results[1]["error"]["description"],
+              "Price calculation: the margin must lie between 0.1 and 99.9 %");
+}
+
+TEST(VexaCalc, CostingErrorsNameTheirProperty)
+{
+    const std::string main = R"("Main": {"DryBulb_3": 14, "NoOfRowsHeatpipe": 2, "FPI_Heatpipe": 8})";
+    // clang-format off
+    const struct { std::string job; int number; const char* description; const char* at; } cases[] = {
+        {"{" + main + R"(, "Cost": {"EnergyCost": 1000.5}})", 13,
+         "The Energy Cost must be between the values 0.000001 and 1000", "Cost.EnergyCost"},
+        {"{" + main + R"(, "Cost": {"ExchangeRate": 0}})", 13,
+         "The Exchange Rate must be greater than 0.000001", "Cost.ExchangeRate"},
+        {"{" + main + R"(, "Cost": {"DrainpanType": 4}})", 13, "Invalid Drainpan Type Selected", "Cost.DrainpanType"},
+        {"{" + main + R"(, "Cost": {"Margin": 100}})", 0,
+         "Price calculation: the margin must lie between 0.1 and 99.9 %", "Cost.InitiateCostingCalculations"},
+    };
+    // clang-format on
+    for (const auto& c : cases) {
+        const VexaRun run = runVexa("calc", c.job);
+        ASSERT_EQ(run.status, 0) << run.err;
+        const Json error = Json::parse(run.out).at("error");
+        EXPECT_EQ(error["number"], c.number) << c.job;
+        EXPECT_EQ(error["description"], c.description) << c.job;
+        EXPECT_EQ(error["at"], c.at) << c.job;
+    }
+
+    // A value of the wrong kind or an unknown name is an input problem.
+    // clang-format off
+    const struct { std::string job; const char* at; } inputs[] = {
+        {"{" + main + R"(, "Cost": {"Margin": 40000}})",      "Cost.Margin"}, // beyond 16 bits
+        {"{" + main + R"(, "Cost": {"OptEliminators": 1}})",  "Cost.OptEliminators"},
+        {"{" + main + R"(, "Cost": {"Sizes": "1x1x1"}})",     "Cost.Sizes"},
+        {"{" + main + R"(, "Cost": {"Margin": 35}, "Bin": {"Town": 3}})",             "Bin.Town"},
+        {"{" + main + R"(, "Cost": {"Margin": 35}, "Bin": {"City": 1.5}})",           "Bin.City"},
+        {"{" + main + R"(, "Cost": [1]})",                    "Cost"},
+    };
+    // clang-format on
+    for (const auto& c : inputs) {
+        const VexaRun run = runVexa("calc", c.job);
+        EXPECT_EQ(run.status, 2) << c.job;
+        EXPECT_EQ(Json::parse(run.out)["error"]["at"], c.at) << c.job;
     }
 }
 
