@@ -66,7 +66,7 @@ int largestId(const WordDocument::Impl& doc, const std::function<bool(xml_node)>
 {
     int largest = 0;
     for (const auto& story : doc.stories) {
-        for (xml_node n : xml::collect(story->xml, test)) {
+        for (xml_node n : xml::collectText(story->xml, test)) {
             largest = std::max(largest, n.attribute(attribute).as_int(0));
         }
     }
@@ -78,7 +78,7 @@ std::set<std::string> bookmarkNamesOf(const WordDocument::Impl& doc)
     std::set<std::string> names;
     for (const auto& story : doc.stories) {
         for (xml_node n :
-             xml::collect(story->xml, [](xml_node x) { return xml::name(x) == "w:bookmarkStart"; })) {
+             xml::collectText(story->xml, [](xml_node x) { return xml::name(x) == "w:bookmarkStart"; })) {
             names.insert(lower(n.attribute("w:name").value()));
         }
     }
@@ -90,7 +90,7 @@ void fixBookmarks(const WordDocument::Impl& doc, const std::vector<xml_node>& co
 {
     std::vector<xml_node> markers;
     for (xml_node node : copied) {
-        for (xml_node m : xml::collect(node, isMarker)) {
+        for (xml_node m : xml::collectText(node, isMarker)) {
             markers.push_back(m);
         }
     }

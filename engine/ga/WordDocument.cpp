@@ -129,7 +129,16 @@ std::string_view name(pugi::xml_node node)
     return node.name();
 }
 
-std::vector<pugi::xml_node> collect(pugi::xml_node root, const std::function<bool(pugi::xml_node)>& test)
+namespace {
+
+bool isShapeProperties(pugi::xml_node node)
+{
+    const std::string_view n = node.name();
+    return n.size() > 6 && n.substr(n.size() - 6) == ":spPr";
+}
+
+std::vector<pugi::xml_node> walk(pugi::xml_node root, const std::function<bool(pugi::xml_node)>& test,
+                                 bool skipShapeProperties)
 {
     std::vector<pugi::xml_node> found;
     std::vector<pugi::xml_node> stack{root};
@@ -141,12 +150,24 @@ std::vector<pugi::xml_node> collect(pugi::xml_node root, const std::function<boo
         }
         // Children pushed last first, so that they come out in document order.
         for (pugi::xml_node child = node.last_child(); child; child = child.previous_sibling()) {
-            if (child.type() == pugi::node_element || child.type() == pugi::node_document) {
+            if (child.type() == pugi::node_element && !(skipShapeProperties && isShapeProperties(child))) {
                 stack.push_back(child);
             }
         }
     }
     return found;
+}
+
+} // namespace
+
+std::vector<pugi::xml_node> collect(pugi::xml_node root, const std::function<bool(pugi::xml_node)>& test)
+{
+    return walk(root, test, false);
+}
+
+std::vector<pugi::xml_node> collectText(pugi::xml_node root, const std::function<bool(pugi::xml_node)>& test)
+{
+    return walk(root, test, true);
 }
 
 pugi::xml_node ancestor(pugi::xml_node node, std::string_view elementName)
@@ -209,7 +230,7 @@ std::vector<pugi::xml_node> WordDocument::Impl::bookmarkStarts(std::string_view 
 {
     std::vector<pugi::xml_node> starts;
     for (const auto& story : stories) {
-        for (pugi::xml_node node : xml::collect(story->xml, [&](pugi::xml_node n) {
+        for (pugi::xml_node node : xml::collectText(story->xml, [&](pugi::xml_node n) {
                  return xml::name(n) == "w:bookmarkStart" &&
                         xml::equalsIgnoreCase(n.attribute("w:name").value(), name);
              })) {
@@ -288,8 +309,8 @@ std::vector<std::string> WordDocument::bookmarkNames() const
 {
     std::vector<std::string> names;
     for (const auto& story : m->stories) {
-        for (pugi::xml_node node :
-             xml::collect(story->xml, [](pugi::xml_node n) { return xml::name(n) == "w:bookmarkStart"; })) {
+        for (pugi::xml_node node : xml::collectText(
+                 story->xml, [](pugi::xml_node n) { return xml::name(n) == "w:bookmarkStart"; })) {
             const std::string name = node.attribute("w:name").value();
             if (std::none_of(names.begin(), names.end(),
                              [&](const std::string& n) { return xml::equalsIgnoreCase(n, name); })) {
@@ -328,16 +349,19 @@ int WordDocument::setBookmarkText(std::string_view name, std::string_view text)
 int WordDocument::setBookmarkTextIfPresent(std::string_view name, std::string_view text)
 {
     const std::string safe = xmlSafe(text);
+    auto starts = m->bookmarkStarts(name);
+    if (starts.size() == 1) {
+        replaceBookmarkRange(starts.front(), safe);
+        return 1;
+    }
     // Found again after each write: a range may hold (and so remove) another
     // bookmark of the same name, whose node would then be gone.
     int written = 0;
-    for (;; ++written) {
-        const auto starts = m->bookmarkStarts(name);
-        if (static_cast<size_t>(written) >= starts.size()) {
-            return written;
-        }
+    for (; static_cast<size_t>(written) < starts.size(); ++written) {
         replaceBookmarkRange(starts[static_cast<size_t>(written)], safe);
+        starts = m->bookmarkStarts(name);
     }
+    return written;
 }
 
 void WordDocument::addTable(std::string_view bookmark, const WordTable& table)

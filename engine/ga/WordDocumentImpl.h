@@ -43,6 +43,9 @@ bool equalsIgnoreCase(std::string_view a, std::string_view b);
 std::string_view name(pugi::xml_node node);
 // Every element under root (root included) in document order that passes the test.
 std::vector<pugi::xml_node> collect(pugi::xml_node root, const std::function<bool(pugi::xml_node)>& test);
+// The same, without looking into shape properties (geometry, outline and fill of a
+// drawing), which never hold text but make up most of a drawing's XML.
+std::vector<pugi::xml_node> collectText(pugi::xml_node root, const std::function<bool(pugi::xml_node)>& test);
 // The nearest ancestor (or the node itself) of that element name, or an empty node.
 pugi::xml_node ancestor(pugi::xml_node node, std::string_view elementName);
 std::string toString(const pugi::xml_document& doc);
