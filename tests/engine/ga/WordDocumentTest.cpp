@@ -84,7 +84,10 @@ std::string bodyText(const pugi::xml_document& xml)
     std::string text;
     bool first = true;
     for (pugi::xpath_node p : xml.select_nodes("//w:p[not(.//w:p)]")) {
-        text += (first ? "" : "|") + paragraphText(p.node());
+        if (!first) {
+            text += '|';
+        }
+        text += paragraphText(p.node());
         first = false;
     }
     return text;
