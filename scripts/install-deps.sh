@@ -4,8 +4,8 @@
 set -euo pipefail
 
 packages=(
-  # build
-  cmake ninja-build g++ pkg-config git
+  # build (python3 builds the document templates from their drawing descriptions)
+  cmake ninja-build g++ pkg-config git python3
   # command-line tool
   nlohmann-json3-dev libcli11-dev
   # tests and benchmarks
@@ -19,6 +19,9 @@ packages=(
   fonts-dejavu-core
   # a virtual display for running the program without a desktop session
   xvfb xauth
+  # looking at produced documents: PDF and PNG pages (scripts/ga-preview.sh), and
+  # fonts with the measures of those the templates name
+  libreoffice-writer poppler-utils fonts-liberation
 )
 
 missing=()

@@ -5,11 +5,13 @@
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
+#include <pwd.h>
 #include <spawn.h>
 #include <stdexcept>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
+#include <vector>
 
 extern char** environ;
 
@@ -19,8 +21,9 @@ namespace {
 
 std::filesystem::path g_configuredFolder;
 
-// How long a desktop opener may take to report that it found no application.
-constexpr auto kOpenerVerdictWait = std::chrono::seconds(3);
+// An opener hands the file to the application and returns; one still running after
+// this long is showing it itself (a fallback viewer run in the foreground).
+constexpr auto kOpenerVerdictWait = std::chrono::seconds(5);
 
 bool environmentIs(const char* name, const char* value)
 {
@@ -50,8 +53,13 @@ bool runOpener(const char* program, const std::filesystem::path& file)
     }
     argv.push_back(nullptr);
 
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
     pid_t pid = 0;
-    if (posix_spawnp(&pid, program, nullptr, nullptr, argv.data(), environ) != 0) {
+    const int failed = posix_spawnp(&pid, program, &actions, nullptr, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    if (failed != 0) {
         return false;
     }
     const auto deadline = std::chrono::steady_clock::now() + kOpenerVerdictWait;
@@ -66,22 +74,32 @@ bool runOpener(const char* program, const std::filesystem::path& file)
         }
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
     }
-    return true; // still running: it has started an application
+    // Still running: it is showing the file. Reap it when it ends.
+    std::thread([pid] { waitpid(pid, nullptr, 0); }).detach();
+    return true;
 }
 
 } // namespace
 
-std::filesystem::path folder()
+std::filesystem::path folder(const std::filesystem::path& configured)
 {
     if (const char* fromEnvironment = std::getenv("ARDELVEXA_OUTPUT_DIR");
         fromEnvironment != nullptr && *fromEnvironment != '\0') {
         return fromEnvironment;
     }
+    if (!configured.empty()) {
+        return configured;
+    }
     if (!g_configuredFolder.empty()) {
         return g_configuredFolder;
     }
-    const char* home = std::getenv("HOME");
-    return std::filesystem::path(home != nullptr ? home : ".") / "Documents" / "ArdelVexa";
+    if (const char* home = std::getenv("HOME"); home != nullptr && *home != '\0') {
+        return std::filesystem::path(home) / "Documents" / "ArdelVexa";
+    }
+    if (const passwd* user = getpwuid(getuid()); user != nullptr && user->pw_dir != nullptr) {
+        return std::filesystem::path(user->pw_dir) / "Documents" / "ArdelVexa";
+    }
+    return std::filesystem::temp_directory_path() / "ArdelVexa";
 }
 
 void setConfiguredFolder(const std::filesystem::path& configured)
@@ -89,17 +107,24 @@ void setConfiguredFolder(const std::filesystem::path& configured)
     g_configuredFolder = configured;
 }
 
-std::string checkWritable()
+std::string checkWritable(const std::filesystem::path& wanted)
 {
-    const std::filesystem::path dir = folder();
+    const std::filesystem::path dir = wanted.empty() ? folder() : wanted;
     std::error_code error;
     std::filesystem::create_directories(dir, error);
-    if (error) {
-        return "The output folder " + dir.string() + " cannot be created: " + error.message();
+    if (error || !std::filesystem::is_directory(dir)) {
+        return "The output folder " + dir.string() + " cannot be created: " +
+               (error ? error.message() : std::string("a file of that name is in the way")) + ".";
     }
-    if (access(dir.c_str(), W_OK | X_OK) != 0) {
-        return "The output folder " + dir.string() + " cannot be written: " + std::strerror(errno);
+    // Writing a file is the only sure test: permission bits say nothing to root or
+    // on a read-only file system.
+    std::string probe = (dir / ".~probe.XXXXXX").string();
+    const int fd = mkstemp(probe.data());
+    if (fd < 0) {
+        return "The output folder " + dir.string() + " is not writable: " + std::strerror(errno) + ".";
     }
+    close(fd);
+    unlink(probe.c_str());
     return {};
 }
 
@@ -137,6 +162,9 @@ std::filesystem::path writeNew(const std::string& stem, const std::string& exten
 bool openWithDesktop(const std::filesystem::path& file)
 {
     if (environmentIs("ARDELVEXA_NO_OPEN", "1")) {
+        return false;
+    }
+    if (!std::filesystem::exists(file)) {
         return false;
     }
     for (const char* opener : {"xdg-open", "gio"}) {

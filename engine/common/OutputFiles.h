@@ -8,16 +8,18 @@
 // desktop. Nothing already in the output folder is ever overwritten.
 namespace vexa::output {
 
-// The output folder: ARDELVEXA_OUTPUT_DIR when set, else the folder the program
-// configured (setting Output/Folder), else ~/Documents/ArdelVexa.
-std::filesystem::path folder();
+// The output folder: ARDELVEXA_OUTPUT_DIR when set, else the configured folder
+// (given here, or the program's setting Output/Folder passed to
+// setConfiguredFolder), else ~/Documents/ArdelVexa.
+std::filesystem::path folder(const std::filesystem::path& configured = {});
 
 // The folder the program read from its settings; empty to use the default.
 void setConfiguredFolder(const std::filesystem::path& folder);
 
-// Creates the output folder when it is missing and checks that a file can be
-// written in it. Returns an empty text when it can, else the reason.
-std::string checkWritable();
+// Creates the folder (by default the output folder) when it is missing and checks
+// that a file can be written in it. Returns an empty text when it can, else the
+// reason as a sentence for the user.
+std::string checkWritable(const std::filesystem::path& folder = {});
 
 // Writes a new file under the first free name "<stem>.<extension>",
 // "<stem> (2).<extension>", ... of the output folder. The writer receives a
