@@ -99,6 +99,8 @@ bool frmDesign::eventFilter(QObject* watched, QEvent* event)
     auto* label = qobject_cast<QLabel*>(watched);
     if (event->type() == QEvent::MouseMove || event->type() == QEvent::Enter) {
         highlight(label);
+        // A move over a label ends there: passed on to the tab page it would un-bold it again.
+        return label != nullptr;
     } else if (event->type() == QEvent::MouseButtonRelease && label != nullptr) {
         const auto at = std::find(m_labels.begin(), m_labels.end(), label);
         if (at != m_labels.end()) {
