@@ -6,14 +6,12 @@
 #include "mainwindow/frmMain.h"
 #include "mainwindow/frmSplash.h"
 
+#include <QPointer>
+
 namespace vexa::app {
 
 frmMain* startProgram(const QStringList& arguments)
 {
-    auto* main = new frmMain;
-    main->setAttribute(Qt::WA_DeleteOnClose);
-    main->setCostingSettings(loadCostingSettings().value_or(CostingSettings{}));
-
     const int32_t orderKey = quoteIdFrom(joinedCommandLine(arguments));
     if (orderKey != 0) {
         // The quote manager opens orders; until it is part of the program, the
@@ -24,9 +22,24 @@ frmMain* startProgram(const QStringList& arguments)
                    "The program will start as a design tool.")
                    .arg(orderKey));
     }
-    main->revealAdditionalInformation();
-    auto* splash = new frmSplash([main] { main->startUpAction(); });
+
+    // The splash goes up first and is painted at once; the main window is built
+    // behind it while its progress bar runs.
+    auto* holder = new QPointer<frmMain>;
+    auto* splash = new frmSplash([holder] {
+        if (*holder != nullptr) {
+            (*holder)->startUpAction();
+        }
+        delete holder;
+    });
     splash->show();
+    splash->repaint();
+
+    auto* main = new frmMain;
+    *holder = main;
+    main->setAttribute(Qt::WA_DeleteOnClose);
+    main->setCostingSettings(loadCostingSettings().value_or(CostingSettings{}));
+    main->revealAdditionalInformation();
     return main;
 }
 
