@@ -50,9 +50,8 @@ void BM_InitiateMainCalculations(benchmark::State& state, Example example)
     for (auto _ : state) {
         main.InitiateMainCalculations();
     }
-    const double evaluations =
-        static_cast<double>(Psycrometric::saturationPressureEvaluations() - before) /
-        static_cast<double>(state.iterations());
+    const double evaluations = static_cast<double>(Psycrometric::saturationPressureEvaluations() - before) /
+                               static_cast<double>(state.iterations());
     state.counters["evaluations"] = evaluations;
 }
 
