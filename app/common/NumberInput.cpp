@@ -63,16 +63,16 @@ std::optional<double> readNumber(const QString& text)
             return std::nullopt;
         }
     }
-    std::string ascii = trimmed.toStdString();
+    const std::string ascii = trimmed.toStdString();
     if (!isPlainDecimal(ascii)) {
         return std::nullopt;
     }
-    if (ascii.front() == '+') {
-        ascii.erase(0, 1);
-    }
+    // from_chars reads no "+": start after it.
+    const char* first = ascii.data() + (ascii.front() == '+' ? 1 : 0);
+    const char* last = ascii.data() + ascii.size();
     double value = 0.0;
-    const auto result = std::from_chars(ascii.data(), ascii.data() + ascii.size(), value);
-    if (result.ec != std::errc() || result.ptr != ascii.data() + ascii.size() || !std::isfinite(value)) {
+    const auto result = std::from_chars(first, last, value);
+    if (result.ec != std::errc() || result.ptr != last || !std::isfinite(value)) {
         return std::nullopt;
     }
     return value;

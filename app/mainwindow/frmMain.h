@@ -115,7 +115,7 @@ private:
     // The calculate command's steps.
     void prepareCostingWindow();
     DesignEntry entry() const;
-    bool refuse(const Refusal& refusal);
+    void refuse(const Refusal& refusal);
     void exchangeWithEngine();
     void showResults();
     bool judge();

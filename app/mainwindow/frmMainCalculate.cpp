@@ -130,18 +130,17 @@ DesignEntry frmMain::entry() const
     return e;
 }
 
-bool frmMain::refuse(const Refusal& refusal)
+void frmMain::refuse(const Refusal& refusal)
 {
     inform(this, refusal.title, refusal.message);
     auto* box = findChild<QWidget*>(refusal.box);
     if (box == nullptr) {
-        return false;
+        return;
     }
     box->setFocus();
     if (auto* text = qobject_cast<QLineEdit*>(box); text != nullptr && refusal.empty) {
         text->clear();
     }
-    return false;
 }
 
 void frmMain::exchangeWithEngine()
