@@ -1,0 +1,46 @@
+#include "mainwindow/StartUp.h"
+
+#include "common/CommandLine.h"
+#include "common/CostingSettings.h"
+#include "common/MessageBoxes.h"
+#include "mainwindow/frmMain.h"
+#include "mainwindow/frmSplash.h"
+
+#include <QPointer>
+
+namespace vexa::app {
+
+frmMain* startProgram(const QStringList& arguments)
+{
+    const int32_t orderKey = quoteIdFrom(joinedCommandLine(arguments));
+    if (orderKey != 0) {
+        // The quote manager opens orders; until it is part of the program, the
+        // program goes on as a design tool.
+        inform(nullptr, QStringLiteral("Quotation Not Available"),
+               QStringLiteral(
+                   "Order %1 cannot be opened: this version of Ardel Vexa cannot open quotations yet. "
+                   "The program will start as a design tool.")
+                   .arg(orderKey));
+    }
+
+    // The splash goes up first and is painted at once; the main window is built
+    // behind it while its progress bar runs.
+    auto* holder = new QPointer<frmMain>;
+    auto* splash = new frmSplash([holder] {
+        if (*holder != nullptr) {
+            (*holder)->startUpAction();
+        }
+        delete holder;
+    });
+    splash->show();
+    splash->repaint();
+
+    auto* main = new frmMain;
+    *holder = main;
+    main->setAttribute(Qt::WA_DeleteOnClose);
+    main->setCostingSettings(loadCostingSettings().value_or(CostingSettings{}));
+    main->revealAdditionalInformation();
+    return main;
+}
+
+} // namespace vexa::app
