@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <unistd.h>
 
 using namespace vexa::ga;
 using namespace vexa::ga::test;
@@ -128,4 +129,17 @@ TEST_F(GaDocumentTest, ALayerThatCannotStartStopsBeforeAnyDocument)
         }
     }
     EXPECT_EQ(output().fileNames(), std::vector<std::string>{"a-file"});
+}
+
+TEST_F(GaDocumentTest, ASaveThatFailsIsReportedNotPassedOverInSilence)
+{
+    GaDocument drawing("Small.dotx");
+    std::filesystem::permissions(output().path(),
+                                 std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+    if (::access(output().path().c_str(), W_OK) == 0) {
+        GTEST_SKIP() << "this user can write into a read-only folder";
+    }
+    EXPECT_THROW(drawing.finish(), GaDocumentError);
+    std::filesystem::permissions(output().path(), std::filesystem::perms::owner_all);
+    EXPECT_TRUE(output().fileNames().empty());
 }
