@@ -2,6 +2,7 @@
 
 #include "BinProperties.h"
 #include "CostProperties.h"
+#include "GaProperties.h"
 #include "MainProperties.h"
 
 #include "EngineState.h"
@@ -102,19 +103,53 @@ void runCosting(Main& main, const Json& job, Json& result)
     }
 }
 
-Json runChecked(const Json& job, const std::string& stepName, const std::function<void(Main&)>& step)
+using DrawStep = std::function<void(Main&, const std::string& part)>;
+
+// The drawing part of a job ("Straight" or "Horseshoe"), checked: exactly one.
+std::string drawingPart(const Json& job)
+{
+    const bool straight = job.contains("Straight");
+    const bool horseshoe = job.contains("Horseshoe");
+    if (straight == horseshoe) {
+        throw inputFailure("job", straight ? "give either \"Straight\" or \"Horseshoe\", not both"
+                                           : "the job has no \"Straight\" or \"Horseshoe\" object");
+    }
+    return straight ? "Straight" : "Horseshoe";
+}
+
+// The lets of the drawing object, after the costing, then the drawing.
+void runDrawing(Main& main, const Json& job, const std::string& part, const DrawStep& draw)
+{
+    Cost& cost = main.Cost();
+    if (part == "Straight") {
+        applyLets(cost.Straight(), straightProperties(), job.at(part), part);
+        run(part + ".CreateGA", [&] { draw(main, part); });
+    } else {
+        applyLets(cost.Horseshoe(), horseshoeProperties(), job.at(part), part);
+        run(part + ".GA", [&] { draw(main, part); });
+    }
+}
+
+Json runChecked(const Json& job, const std::string& stepName, const std::function<void(Main&)>& step,
+                const DrawStep& draw = {})
 {
     if (!job.is_object()) {
         throw inputFailure("job", "expected an object with \"Main\"");
     }
     for (const auto& [key, value] : job.items()) {
+        if (draw && (key == "Straight" || key == "Horseshoe")) {
+            continue;
+        }
         if (key != "Main" && key != "Cost" && key != "Bin") {
-            throw inputFailure(key, "unknown part of a job (expected \"Main\", \"Cost\" or \"Bin\")");
+            throw inputFailure(key, draw ? "unknown part of a job (expected \"Main\", \"Cost\", \"Bin\", "
+                                           "\"Straight\" or \"Horseshoe\")"
+                                         : "unknown part of a job (expected \"Main\", \"Cost\" or \"Bin\")");
         }
     }
     if (!job.contains("Main")) {
         throw inputFailure("Main", "the job has no \"Main\" object");
     }
+    const std::string part = draw ? drawingPart(job) : std::string();
 
     resetEngineState();
     Main main;
@@ -126,10 +161,26 @@ Json runChecked(const Json& job, const std::string& stepName, const std::functio
 
     Json result;
     result["Main"] = readAll(main, mainProperties());
-    if (job.contains("Cost") || job.contains("Bin")) {
+    if (job.contains("Cost") || job.contains("Bin") || draw) {
         runCosting(main, job, result);
     }
+    if (draw) {
+        runDrawing(main, job, part, draw);
+    }
     return result;
+}
+
+JobOutcome outcomeOf(const std::function<Json()>& checked)
+{
+    try {
+        return {checked(), {}};
+    } catch (const JobFailure& failure) {
+        JobOutcome outcome{errorObject(failure), {}};
+        if (failure.inputProblem) {
+            outcome.inputProblems.push_back(failure.description);
+        }
+        return outcome;
+    }
 }
 
 } // namespace
@@ -141,15 +192,12 @@ JobOutcome runJob(const Json& job)
 
 JobOutcome runJob(const Json& job, const std::string& stepName, const std::function<void(Main&)>& step)
 {
-    try {
-        return {runChecked(job, stepName, step), {}};
-    } catch (const JobFailure& failure) {
-        JobOutcome outcome{errorObject(failure), {}};
-        if (failure.inputProblem) {
-            outcome.inputProblems.push_back(failure.description);
-        }
-        return outcome;
-    }
+    return outcomeOf([&] { return runChecked(job, stepName, step); });
+}
+
+JobOutcome runDrawingJob(const Json& job, const std::function<void(Main&, const std::string& part)>& draw)
+{
+    return outcomeOf([&] { return runChecked(job, {}, {}, draw); });
 }
 
 } // namespace vexa::cli

@@ -29,4 +29,10 @@ JobOutcome runJob(const Json& job);
 // job "at" the name given.
 JobOutcome runJob(const Json& job, const std::string& stepName, const std::function<void(Main&)>& step);
 
+// A job that makes a drawing: besides "Main" and "Cost", exactly one of "Straight"
+// or "Horseshoe". The costing always runs; then the lets of that drawing object in
+// the order written, then draw(main, part) with part "Straight" or "Horseshoe";
+// what it throws fails the job at "Straight.CreateGA" or "Horseshoe.GA".
+JobOutcome runDrawingJob(const Json& job, const std::function<void(Main&, const std::string& part)>& draw);
+
 } // namespace vexa::cli

@@ -1,4 +1,5 @@
 #include "ChartCommand.h"
+#include "GaCommand.h"
 #include "JobRunner.h"
 
 #include <CLI/CLI.hpp>
@@ -50,6 +51,28 @@ output folder (ARDELVEXA_OUTPUT_DIR, else ~/Documents/ArdelVexa). The workbook i
 opened with the desktop's default application unless ARDELVEXA_NO_OPEN=1.
 States warmer than 50 degC or wetter than 0.03 kg/kg do not fit the chart: exit
 status 1 with "Conditions not suitable for psychrometric chart.".)";
+
+constexpr const char* kGaHelp =
+    R"(Runs one job's calculation and costing (as vexa calc does), then makes the
+general arrangement drawing of a straight or horseshoe heat pipe and prints the
+path of the document written in the output folder (ARDELVEXA_OUTPUT_DIR, else
+~/Documents/ArdelVexa). Besides "Main" and "Cost" the job holds one of
+
+  "Straight": {"SupplyAir": 900, "ExtractAir": 900, "Centre_Flange_Width": 50,
+               "FinnedLength": 1900, "Overall_Width": 2000, "Orientation": 0,
+               "Overall_Height": 942}
+  "Horseshoe": {"TubeDiameter": "12", "NumberOfTubesHigh": 20, "NumberOfRows": 3,
+                "Internal_Baffle": 60, "External_Baffle": 120, "Internal_Depth": 360,
+                "Overall_Height": 816, "AirFlowDirection": "L",
+                "Customer_Ref": "C-10442", "Project_Ref": "RIVERSIDE OFFICES"}
+
+whose properties are set in the order written after the costing: the straight
+flange depth is worked out when Overall_Width is set and the flange width when
+Overall_Height is set, so set the sections (and Cost's Orienitation) first.
+Orientation 0 horizontal, 1 vertical; AirFlowDirection "L" left hand, any other
+text right hand. The document is opened with the desktop's default application
+unless ARDELVEXA_NO_OPEN=1. Exit status 2 for a problem with the input, 1 when a
+value is refused or no document could be made (a missing template).)";
 
 // Reads and parses the JSON of a file or of standard input; nullopt after saying why.
 std::optional<vexa::cli::Json> readInput(const std::string& file)
@@ -122,6 +145,11 @@ int main(int argc, char** argv)
     chart->add_option("FILE", chartFile, "JSON job file; standard input when missing or -");
     chart->footer(std::string("\n") + kChartHelp);
 
+    std::string gaFile;
+    CLI::App* ga = app.add_subcommand("ga", "Makes the general arrangement drawing of a job's heat pipe");
+    ga->add_option("FILE", gaFile, "JSON job file; standard input when missing or -");
+    ga->footer(std::string("\n") + kGaHelp);
+
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& e) {
@@ -140,6 +168,17 @@ int main(int argc, char** argv)
             return 2;
         }
         return vexa::cli::runChart(*job, std::cout, std::cerr);
+    }
+    if (ga->parsed()) {
+        const std::optional<vexa::cli::Json> job = readInput(gaFile);
+        if (!job) {
+            return 2;
+        }
+        if (job->is_array()) {
+            std::cerr << "vexa: ga takes one job, not an array\n";
+            return 2;
+        }
+        return vexa::cli::runGa(*job, std::cout, std::cerr);
     }
     return 0;
 }

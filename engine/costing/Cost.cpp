@@ -7,6 +7,8 @@
 #include "costing/CalculatePrice.h"
 #include "costing/CalculateWeight.h"
 #include "costing/CostingState.h"
+#include "ga/Horseshoe.h"
+#include "ga/Straight.h"
 
 namespace vexa {
 
@@ -36,6 +38,22 @@ Cost::Cost()
 }
 
 Cost::~Cost() = default;
+
+vexa::Straight& Cost::Straight()
+{
+    if (!m_straight) {
+        m_straight.reset(new vexa::Straight());
+    }
+    return *m_straight;
+}
+
+vexa::Horseshoe& Cost::Horseshoe()
+{
+    if (!m_horseshoe) {
+        m_horseshoe.reset(new vexa::Horseshoe());
+    }
+    return *m_horseshoe;
+}
 
 vexa::Bin& Cost::Bin()
 {

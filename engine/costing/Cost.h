@@ -9,7 +9,9 @@
 namespace vexa {
 
 class Bin;
+class Horseshoe;
 class Main;
+class Straight;
 
 // The costing object of a Main: set the unit's build options and commercial
 // parameters, call InitiateCostingCalculations, read the prices, weight, size,
@@ -23,6 +25,11 @@ public:
     Cost(const Cost&) = delete;
     Cost& operator=(const Cost&) = delete;
 
+    // The straight heat pipe drawing object of this Cost, created on first read.
+    vexa::Straight& Straight();
+    // The horseshoe heat pipe drawing object of this Cost, created on first read
+    // (which clears the engine's two-section flag).
+    vexa::Horseshoe& Horseshoe();
     // The bin-data savings object of this Cost, created on first read.
     vexa::Bin& Bin();
     void setCasingMaterial(CasingMat material);
@@ -53,6 +60,8 @@ private:
     friend class Main;
     Cost();
 
+    std::unique_ptr<vexa::Straight> m_straight;
+    std::unique_ptr<vexa::Horseshoe> m_horseshoe;
     std::unique_ptr<vexa::Bin> m_bin;
 };
 

@@ -30,34 +30,6 @@ void writeBytes(const std::filesystem::path& file, const std::string& bytes)
     std::ofstream(file, std::ios::binary) << bytes;
 }
 
-// Sets an environment variable for the life of the object.
-class ScopedEnv {
-public:
-    ScopedEnv(const char* name, const char* value) : m_name(name)
-    {
-        if (const char* old = std::getenv(name)) {
-            m_old = old;
-        }
-        if (value != nullptr) {
-            ::setenv(name, value, 1);
-        } else {
-            ::unsetenv(name);
-        }
-    }
-    ~ScopedEnv()
-    {
-        if (m_old) {
-            ::setenv(m_name, m_old->c_str(), 1);
-        } else {
-            ::unsetenv(m_name);
-        }
-    }
-
-private:
-    const char* m_name;
-    std::optional<std::string> m_old;
-};
-
 constexpr const char* kSummary =
     R"(<w:p><w:r><w:t>Before</w:t></w:r></w:p>)"
     R"(<w:p><w:bookmarkStart w:id="9" w:name="Summary"/><w:r><w:t>placeholder</w:t></w:r>)"

@@ -37,6 +37,27 @@ TempFolder::~TempFolder()
     std::filesystem::remove_all(m_path, ec);
 }
 
+ScopedEnv::ScopedEnv(const char* name, const char* value) : m_name(name)
+{
+    if (const char* old = std::getenv(name)) {
+        m_old = old;
+    }
+    if (value != nullptr) {
+        ::setenv(name, value, 1);
+    } else {
+        ::unsetenv(name);
+    }
+}
+
+ScopedEnv::~ScopedEnv()
+{
+    if (m_old) {
+        ::setenv(m_name, m_old->c_str(), 1);
+    } else {
+        ::unsetenv(m_name);
+    }
+}
+
 std::vector<std::string> TempFolder::fileNames() const
 {
     std::vector<std::string> names;

@@ -4,12 +4,16 @@
 #include "DocxFixture.h"
 #include "TemplateBookmarks.h"
 
+#include "ga/CombinationDrawing.h"
 #include "ga/DocumentLayer.h"
+#include "ga/HorseshoeDrawing.h"
+#include "ga/StraightDrawing.h"
 #include "ga/WordDocument.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <set>
 
 using namespace vexa::ga;
 using namespace vexa::ga::test;
@@ -81,4 +85,45 @@ TEST(Templates, FilledDocumentsReadBackEveryValue)
         }
         EXPECT_EQ(xml.select_nodes("//w:t[contains(., '####')]").size(), 0U) << "no dimension left unwritten";
     }
+}
+
+TEST(Templates, CarryEveryBookmarkTheDrawingsWrite)
+{
+    // The engine's own lists, for every case that chooses the template.
+    struct Drawing {
+        std::string file;
+        std::vector<BookmarkText> bookmarks;
+    };
+    std::vector<Drawing> drawings;
+    for (bool horizontal : {true, false}) {
+        for (bool drainpan : {true, false}) {
+            drawings.push_back({straightTemplate(horizontal, drainpan), straightBookmarks({})});
+        }
+    }
+    for (Hand hand : {Hand::Left, Hand::Right}) {
+        drawings.push_back({horseshoeTemplate(hand), horseshoeBookmarks({})});
+        for (bool drainpan : {true, false}) {
+            for (CoilKind coil : {CoilKind::ChilledWater, CoilKind::Refrigerant}) {
+                CombinationDrawing d;
+                d.drainpan = drainpan;
+                d.coil = coil;
+                d.hand = hand;
+                drawings.push_back({combinationTemplate(drainpan, coil, hand), combinationBookmarks(d)});
+            }
+        }
+    }
+    std::set<std::string> files;
+    for (const Drawing& drawing : drawings) {
+        SCOPED_TRACE(drawing.file);
+        files.insert(drawing.file);
+        const WordDocument doc =
+            WordDocument::fromTemplate(std::filesystem::path(VEXA_TEMPLATES_DIR) / drawing.file);
+        for (const BookmarkText& bookmark : drawing.bookmarks) {
+            EXPECT_TRUE(doc.hasBookmark(bookmark.name)) << bookmark.name;
+        }
+        for (const std::string& reference : kReferences) {
+            EXPECT_TRUE(doc.hasBookmark(reference)) << reference;
+        }
+    }
+    EXPECT_EQ(files.size(), kTemplates.size()) << "every template is chosen by some unit";
 }
