@@ -1,6 +1,9 @@
 #include "gadialogs/DimensionRules.h"
 
 #include "common/NumberText.h"
+#include "ga/CombinationDrawing.h"
+#include "ga/GaDocument.h"
+#include "ga/HorseshoeDrawing.h"
 
 #include <cmath>
 #include <limits>
@@ -35,11 +38,8 @@ Section sectionDrawn(int32_t tubesHigh, bool twoSections)
     if (!twoSections) {
         return {tubesHigh, 0};
     }
-    if (tubesHigh % 2 == 0) {
-        return {tubesHigh / 2, 0};
-    }
-    // One tube more in the larger section: 38 mm taller than the other.
-    return {(tubesHigh + 1) / 2, 38};
+    const ga::Sections larger = ga::largerSection(tubesHigh);
+    return {larger.sectionTubesHigh, larger.heightDifference_mm};
 }
 
 QString minMaxText(const Limits& limits)
@@ -101,9 +101,7 @@ Limits combinationHeightLimits(int32_t tubesHigh, bool drainpan)
 
 int32_t combinationFlangeDepth(int32_t overallHeight_mm, int32_t tubesHigh, bool drainpan)
 {
-    // With a drain pan the flange sits above the pan only; without, one each side.
-    return drainpan ? num::toInt32(overallHeight_mm - bankHeight(tubesHigh, 64))
-                    : num::toInt32((overallHeight_mm - bankHeight(tubesHigh, 4)) / 2.0);
+    return ga::combinationFlangeDepth(overallHeight_mm, tubesHigh, drainpan);
 }
 
 int32_t returnBaffleMinimum(int32_t coolingCoilRows)
@@ -128,7 +126,7 @@ double horseshoeFlangeWidth(int32_t overallHeight_mm, int32_t tubesHigh)
 
 int32_t horseshoeEndPlateWidth(int32_t rows)
 {
-    return rows > 2 ? 110 : 75;
+    return ga::horseshoeEndPlateWidth(rows);
 }
 
 int32_t horseshoeOverallDepth(int32_t internalDepth_mm, int32_t rows)
