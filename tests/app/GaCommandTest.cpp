@@ -1,4 +1,6 @@
 #include "GaStandIns.h"
+#include "design/DesignState.h"
+#include "design/Main.h"
 #include "ga/GaDocument.h"
 #include "ga/WordDocument.h"
 #include "gadialogs/Form1.h"
@@ -85,6 +87,7 @@ private slots:
     {
         m_output = std::make_unique<QTemporaryDir>();
         qputenv("ARDELVEXA_OUTPUT_DIR", m_output->path().toUtf8());
+        vexa::designState().connectionSize.clear(); // no chilled water coil calculated
     }
 
     // Each row: the unit, the dialog, edits made in it, the hand, and the drawing
@@ -181,6 +184,53 @@ private slots:
             names << pair.section('=', 0, 0);
         }
         QCOMPARE(bookmarks(saved, names), expected);
+    }
+
+    // A chilled water coil's connection size, from the last design calculation, sets
+    // the front baffle's default and least width and is drawn in capitals.
+    void connectionSizeOfTheCoil_data()
+    {
+        QTest::addColumn<QString>("coil");
+        QTest::addColumn<QString>("connectionSize");
+        QTest::addColumn<QString>("frontBaffle");
+        QTest::addColumn<QString>("limits");
+        QTest::addColumn<QString>("drawn"); // ConnectionSize on the drawing
+        // clang-format off
+        QTest::newRow("1 1/2 inch")             << "optWater" << "1 1/2 inch" << "100" << "(Min  100 Max  350)" << "1 1/2 INCH";
+        QTest::newRow("2 inch")                 << "optWater" << "2 inch"     << "115" << "(Min  115 Max  350)" << "2 INCH";
+        QTest::newRow("2 1/2 inch")             << "optWater" << "2 1/2 inch" << "130" << "(Min  130 Max  350)" << "2 1/2 INCH";
+        QTest::newRow("2 x 3 inch")             << "optWater" << "2 x 3 inch" << "145" << "(Min  145 Max  350)" << "2 X 3 INCH";
+        QTest::newRow("refrigerant: not drawn") << "optEvap"  << "1 inch"     << "145" << "(Min  145 Max  350)" << "";
+        // clang-format on
+    }
+    void connectionSizeOfTheCoil()
+    {
+        QFETCH(QString, coil);
+        QFETCH(QString, connectionSize);
+        QFETCH(QString, frontBaffle);
+        QFETCH(QString, limits);
+        QFETCH(QString, drawn);
+        RecordedBoxes boxes;
+        StandIns windows;
+        windows.enter(coil + ";txtnorowscccost=4");
+        vexa::Main engine;
+        vexa::designState().connectionSize = connectionSize.toStdString();
+        Form2 dialog(DimensionSources(&windows.main, &windows.costing, &engine));
+        QCOMPARE(text(dialog, "txtFrontBaffle"), frontBaffle);
+        QCOMPARE(text(dialog, "lblFrontBaffleLimits"), limits);
+        QCOMPARE(dialog.connectionSize(), coil == QLatin1String("optWater") ? connectionSize : QString());
+
+        dialog.show();
+        answerDetails(QString(), QString(), true);
+        dialog.generalArrangement();
+        const QStringList documents = documentsIn(m_output->path());
+        QCOMPARE(documents.size(), 1);
+        const auto drawing =
+            vexa::ga::WordDocument::fromTemplate(m_output->filePath(documents[0]).toStdString());
+        if (coil == QLatin1String("optWater")) {
+            QCOMPARE(QString::fromStdString(drawing.bookmarkText("ConnectionSize")), drawn);
+        }
+        QCOMPARE(QString::fromStdString(drawing.bookmarkText("FrontBaffle")), frontBaffle + ".0");
     }
 
     // The drawing waits, unsaved, for the Project Details Form; its close box drops it.
