@@ -44,6 +44,8 @@ public:
     virtual void InitiateMainCalculations() { m_main.InitiateMainCalculations(); }
 
     const Main& main() const { return m_main; }
+    // The costing window costs the calculated design through the same Main.
+    Main& main() { return m_main; }
 
 private:
     Main m_main;

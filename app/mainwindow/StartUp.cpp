@@ -3,6 +3,7 @@
 #include "common/CommandLine.h"
 #include "common/CostingSettings.h"
 #include "common/MessageBoxes.h"
+#include "costing/frmCosting.h"
 #include "mainwindow/frmMain.h"
 #include "mainwindow/frmSplash.h"
 
@@ -40,6 +41,12 @@ frmMain* startProgram(const QStringList& arguments)
     main->setAttribute(Qt::WA_DeleteOnClose);
     main->setCostingSettings(loadCostingSettings().value_or(CostingSettings{}));
     main->revealAdditionalInformation();
+
+    // The costing window reads the stored costing settings as it is built and
+    // lives as long as the main window.
+    auto* costing = new frmCosting(main);
+    main->setCostingLink(costing);
+    QObject::connect(main, &QObject::destroyed, costing, [costing] { delete costing; });
     return main;
 }
 

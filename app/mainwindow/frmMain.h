@@ -80,6 +80,8 @@ public:
     void clearResults();
 
     bool hasEngine() const { return m_engine != nullptr; }
+    // The engine of the last calculation, or nullptr when there is none.
+    EngineLink* engineLink() const { return m_engine.get(); }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
