@@ -4,6 +4,7 @@
 #include "common/CostingSettings.h"
 #include "common/MessageBoxes.h"
 #include "costing/frmCosting.h"
+#include "gadialogs/DimensionDialogs.h"
 #include "mainwindow/frmMain.h"
 #include "mainwindow/frmSplash.h"
 
@@ -46,6 +47,7 @@ frmMain* startProgram(const QStringList& arguments)
     // lives as long as the main window.
     auto* costing = new frmCosting(main);
     main->setCostingLink(costing);
+    costing->setDimensionDialogOpener(openDimensionDialog);
     QObject::connect(main, &QObject::destroyed, costing, [costing] { delete costing; });
     return main;
 }

@@ -9,6 +9,8 @@
 #include "gadialogs/HeatpipeDimensions.h"
 #include "gadialogs/Progress.h"
 #include "gadialogs/frmCustomerDetails.h"
+#include "mainwindow/StartUp.h"
+#include "mainwindow/frmSplash.h"
 
 #include <QDir>
 #include <QTimer>
@@ -299,6 +301,55 @@ private slots:
             QVERIFY2(!(qobject_cast<Progress*>(window) != nullptr && window->isVisible()),
                      "progress left open");
         }
+    }
+
+    // The program as it starts: the costing window's "GA" costs the unit, hides the
+    // costing window and opens the dialog of the unit with the real windows' values.
+    void costingWindowOpensTheDialog()
+    {
+        RecordedBoxes boxes;
+        frmMain* main = startProgram({"ArdelVexa"});
+        for (QWidget* top : QApplication::topLevelWidgets()) {
+            if (auto* splash = qobject_cast<frmSplash*>(top); splash != nullptr && splash->isVisible()) {
+                QTest::mouseClick(splash, Qt::LeftButton);
+            }
+        }
+        main->setProgramEnd([] {});
+        QVERIFY(main->calculate()); // the start-up design: heat pipe only
+        main->findChild<QPushButton*>("cmdcosting")->click();
+        QWidget* costing = nullptr;
+        for (QWidget* top : QApplication::topLevelWidgets()) {
+            if (top->objectName() == QLatin1String("frmCosting") && top->isVisible()) {
+                costing = top;
+            }
+        }
+        QVERIFY(costing != nullptr);
+        costing->findChild<QPushButton*>("cmdcost")->click(); // "GA" waits for a first "Cal"
+        QVERIFY(costing->findChild<QPushButton*>("CmdGArrangement")->isEnabled());
+        costing->findChild<QPushButton*>("CmdGArrangement")->click();
+        QCOMPARE(boxes.titles(), QStringList{});
+
+        QPointer<DimensionDialog> dialog;
+        for (QWidget* top : QApplication::topLevelWidgets()) {
+            if (auto* found = qobject_cast<DimensionDialog*>(top); found != nullptr && found->isVisible()) {
+                dialog = found;
+            }
+        }
+        QVERIFY(dialog != nullptr);
+        QCOMPARE(dialog->objectName(), QStringLiteral("HeatpipeDimensions"));
+        QVERIFY(!costing->isVisible());
+        const int tubesHigh = costing->findChild<QLineEdit*>("txtthcost")->text().toInt();
+        QVERIFY(tubesHigh > 0);
+        QCOMPARE(text(*dialog, "txtOverallHeight"),
+                 QString::number(gadims::horseshoeOverallHeight(tubesHigh)));
+        QCOMPARE(text(*dialog, "txtFinnedLength"), costing->findChild<QLineEdit*>("txtflcost")->text());
+
+        dialog->closeButton();
+        QVERIFY(costing->isVisible());
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(dialog == nullptr);
+        main->endAtOnce();
+        delete main;
     }
 
     // The bar runs its ten steps while the drawing's dimensions are written.
