@@ -1,5 +1,6 @@
 #include "mainwindow/StartUp.h"
 
+#include "common/BinWindowServices.h"
 #include "common/CommandLine.h"
 #include "common/CostingSettings.h"
 #include "common/MessageBoxes.h"
@@ -12,6 +13,8 @@ namespace vexa::app {
 
 frmMain* startProgram(const QStringList& arguments)
 {
+    installBinWindows();
+
     const int32_t orderKey = quoteIdFrom(joinedCommandLine(arguments));
     if (orderKey != 0) {
         // The quote manager opens orders; until it is part of the program, the
