@@ -6,6 +6,7 @@
 #include "common/MessageBoxes.h"
 #include "mainwindow/frmMain.h"
 #include "mainwindow/frmSplash.h"
+#include "reports/frmSummary.h"
 
 #include <QPointer>
 
@@ -43,6 +44,7 @@ frmMain* startProgram(const QStringList& arguments)
     main->setAttribute(Qt::WA_DeleteOnClose);
     main->setCostingSettings(loadCostingSettings().value_or(CostingSettings{}));
     main->revealAdditionalInformation();
+    main->setSummaryOpener([main] { openSummary(main); });
     return main;
 }
 
