@@ -44,6 +44,8 @@ public:
     virtual void InitiateMainCalculations() { m_main.InitiateMainCalculations(); }
 
     const Main& main() const { return m_main; }
+    // The Main object itself, for the chart object it hands out.
+    Main& main() { return m_main; }
 
 private:
     Main m_main;

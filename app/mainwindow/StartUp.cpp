@@ -4,6 +4,8 @@
 #include "common/CommandLine.h"
 #include "common/CostingSettings.h"
 #include "common/MessageBoxes.h"
+#include "design/Psychrometric.h"
+#include "mainwindow/PsychrometricChart.h"
 #include "mainwindow/frmMain.h"
 #include "mainwindow/frmSplash.h"
 #include "reports/frmSummary.h"
@@ -45,6 +47,11 @@ frmMain* startProgram(const QStringList& arguments)
     main->setCostingSettings(loadCostingSettings().value_or(CostingSettings{}));
     main->revealAdditionalInformation();
     main->setSummaryOpener([main] { openSummary(main); });
+    main->setChartOpener([main] {
+        if (Main* engine = main->engineMain()) {
+            plotPsychrometricChart(main, engine->Psychrometric());
+        }
+    });
     return main;
 }
 

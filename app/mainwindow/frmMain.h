@@ -80,6 +80,8 @@ public:
     void clearResults();
 
     bool hasEngine() const { return m_engine != nullptr; }
+    // The program's Main object of the last calculation, or none.
+    Main* engineMain() { return m_engine != nullptr ? &m_engine->main() : nullptr; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
