@@ -14,7 +14,9 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QVBoxLayout>
+
 #include <QValueAxis>
+#include <algorithm>
 
 namespace vexa::binwindows {
 
@@ -108,8 +110,19 @@ void frmBinDataGraph::fill()
         line->attachAxis(binAxis);
         line->attachAxis(stateAxis);
     }
-    hoursAxis->applyNiceNumbers();
+    // Each axis spans all of its series (from zero up, or down to the coldest bin).
+    double lowest = 0;
+    double highest = 0;
+    for (QLineSeries* line : {dryBulb, wetBulb, humidity}) {
+        for (const QPointF& point : line->points()) {
+            lowest = std::min(lowest, point.y());
+            highest = std::max(highest, point.y());
+        }
+    }
+    stateAxis->setRange(lowest, highest);
     stateAxis->applyNiceNumbers();
+    hoursAxis->setMin(0);
+    hoursAxis->applyNiceNumbers();
     chart->legend()->setAlignment(Qt::AlignBottom);
     m_chart->setChart(chart);
 }

@@ -32,7 +32,6 @@ frmBinPayback::frmBinPayback(QWidget* parent) : QDialog(parent)
                             QStringLiteral("txtBinEnergy"), QStringLiteral("txtBinMoney")};
     for (int column = 0; column < 6; ++column) {
         auto* head = new QLabel(heads.at(column));
-        head->setWordWrap(true);
         head->setAlignment(Qt::AlignCenter);
         grid->addWidget(head, 0, column + 1);
     }
@@ -43,6 +42,9 @@ frmBinPayback::frmBinPayback(QWidget* parent) : QDialog(parent)
             m_bins.at(static_cast<size_t>(bin)).at(static_cast<size_t>(column)) = box;
             grid->addWidget(box, bin, column + 1);
         }
+    }
+    for (int column = 1; column <= 6; ++column) {
+        grid->setColumnStretch(column, 1);
     }
     m_totalEnergy = lockedBox(QStringLiteral("txtTotalEnergy"));
     m_totalMoney = lockedBox(QStringLiteral("txtTotalMoney"));
