@@ -124,7 +124,10 @@ void frmBinDataGraph::fill()
     hoursAxis->setMin(0);
     hoursAxis->applyNiceNumbers();
     chart->legend()->setAlignment(Qt::AlignBottom);
+    // The view gives up its previous chart without deleting it.
+    QChart* previous = m_chart->chart();
     m_chart->setChart(chart);
+    delete previous;
 }
 
 void frmBinDataGraph::print()

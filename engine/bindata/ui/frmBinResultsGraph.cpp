@@ -108,7 +108,10 @@ void frmBinResultsGraph::fill()
     energyAxis->applyNiceNumbers();
     moneyAxis->applyNiceNumbers();
     chart->legend()->setAlignment(Qt::AlignBottom);
+    // The view gives up its previous chart without deleting it.
+    QChart* previous = m_chart->chart();
     m_chart->setChart(chart);
+    delete previous;
 }
 
 void frmBinResultsGraph::print()
