@@ -38,25 +38,22 @@ void reportFailure(QWidget* window, const QString& failureText)
 
 } // namespace
 
-QString printWindowImage(QWidget* window, const QString& failureText)
+bool tryPrintWindowImage(QWidget* window, QString* pdfPath)
 {
     const QPixmap image = window->grab();
     if (image.isNull()) {
-        reportFailure(window, failureText);
-        return {};
+        return false;
     }
+    const QPageLayout::Orientation orientation =
+        image.width() > image.height() ? QPageLayout::Landscape : QPageLayout::Portrait;
     if (!QPrinterInfo::availablePrinters().isEmpty()) {
         QPrinter printer(QPrinter::HighResolution);
-        printer.setPageOrientation(image.width() > image.height() ? QPageLayout::Landscape
-                                                                  : QPageLayout::Portrait);
+        printer.setPageOrientation(orientation);
         QPrintDialog dialog(&printer, window);
         if (dialog.exec() != QDialog::Accepted) {
-            return {};
+            return true;
         }
-        if (!paintOnto(printer, image)) {
-            reportFailure(window, failureText);
-        }
-        return {};
+        return paintOnto(printer, image);
     }
 
     const QString path = newOutputPath(QStringLiteral("ArdelVexa-window"), QStringLiteral("pdf"));
@@ -64,16 +61,26 @@ QString printWindowImage(QWidget* window, const QString& failureText)
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(path);
-    printer.setPageOrientation(image.width() > image.height() ? QPageLayout::Landscape
-                                                              : QPageLayout::Portrait);
+    printer.setPageOrientation(orientation);
     if (!paintOnto(printer, image) || !QFileInfo(path).isFile() || QFileInfo(path).size() == 0) {
-        reportFailure(window, failureText);
-        return {};
+        return false;
     }
     inform(window, QStringLiteral("Print Current Window"),
            QStringLiteral("No printer is set up, so the window has been saved as a PDF file:\n%1")
                .arg(QDir::toNativeSeparators(path)));
-    return path;
+    if (pdfPath != nullptr) {
+        *pdfPath = path;
+    }
+    return true;
+}
+
+QString printWindowImage(QWidget* window, const QString& failureText)
+{
+    QString pdfPath;
+    if (!tryPrintWindowImage(window, &pdfPath)) {
+        reportFailure(window, failureText);
+    }
+    return pdfPath;
 }
 
 } // namespace vexa::app

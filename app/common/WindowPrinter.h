@@ -12,4 +12,9 @@ namespace vexa::app {
 // printed.") and the program goes on. Returns the PDF's path, or empty.
 QString printWindowImage(QWidget* window, const QString& failureText);
 
+// The same without the failure box, for windows that report a failure in their
+// own words: false when the image could not be printed (a cancelled print dialog
+// counts as done). pdfPath receives the PDF's path when one was written.
+bool tryPrintWindowImage(QWidget* window, QString* pdfPath = nullptr);
+
 } // namespace vexa::app

@@ -44,7 +44,7 @@ public:
     virtual void InitiateMainCalculations() { m_main.InitiateMainCalculations(); }
 
     const Main& main() const { return m_main; }
-    // The costing window costs the calculated design through the same Main.
+    // The Main object itself: the costing window costs through it, "Psych" plots through it.
     Main& main() { return m_main; }
 
 private:

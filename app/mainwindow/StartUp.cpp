@@ -1,12 +1,16 @@
 #include "mainwindow/StartUp.h"
 
+#include "common/BinWindowServices.h"
 #include "common/CommandLine.h"
 #include "common/CostingSettings.h"
 #include "common/MessageBoxes.h"
 #include "costing/frmCosting.h"
+#include "design/Psychrometric.h"
 #include "gadialogs/DimensionDialogs.h"
+#include "mainwindow/PsychrometricChart.h"
 #include "mainwindow/frmMain.h"
 #include "mainwindow/frmSplash.h"
+#include "reports/frmSummary.h"
 
 #include <QPointer>
 
@@ -14,6 +18,8 @@ namespace vexa::app {
 
 frmMain* startProgram(const QStringList& arguments)
 {
+    installBinWindows();
+
     const int32_t orderKey = quoteIdFrom(joinedCommandLine(arguments));
     if (orderKey != 0) {
         // The quote manager opens orders; until it is part of the program, the
@@ -49,6 +55,13 @@ frmMain* startProgram(const QStringList& arguments)
     main->setCostingLink(costing);
     costing->setDimensionDialogOpener(openDimensionDialog);
     QObject::connect(main, &QObject::destroyed, costing, [costing] { delete costing; });
+    costing->setSummaryOpener([costing] { openSummary(costing); });
+    main->setSummaryOpener([main] { openSummary(main); });
+    main->setChartOpener([main] {
+        if (Main* engine = main->engineMain()) {
+            plotPsychrometricChart(main, engine->Psychrometric());
+        }
+    });
     return main;
 }
 

@@ -82,6 +82,8 @@ public:
     bool hasEngine() const { return m_engine != nullptr; }
     // The engine of the last calculation, or nullptr when there is none.
     EngineLink* engineLink() const { return m_engine.get(); }
+    // The program's Main object of the last calculation, or none.
+    Main* engineMain() { return m_engine != nullptr ? &m_engine->main() : nullptr; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -1,0 +1,54 @@
+#include "bindata/ui/BinWindowParts.h"
+
+#include <QAction>
+#include <QDialog>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+
+namespace vexa::binwindows {
+
+QLineEdit* lockedBox(const QString& objectName)
+{
+    auto* box = new QLineEdit;
+    box->setObjectName(objectName);
+    box->setReadOnly(true);
+    box->setAlignment(Qt::AlignRight);
+    box->setMinimumWidth(70);
+    return box;
+}
+
+QPushButton* button(const QString& caption, const char* objectName)
+{
+    auto* result = new QPushButton(caption);
+    result->setObjectName(QLatin1String(objectName));
+    result->setAutoDefault(false);
+    return result;
+}
+
+void prepareWindow(QDialog* window, const QString& caption, bool closeBox)
+{
+    window->setWindowTitle(caption);
+    window->setModal(true);
+    Qt::WindowFlags flags = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+    if (closeBox) {
+        flags |= Qt::WindowCloseButtonHint;
+    }
+    window->setWindowFlags(flags);
+}
+
+QMenuBar* fileMenu(QDialog* window, const std::function<void()>& print, const std::function<void()>& close)
+{
+    auto* bar = new QMenuBar(window);
+    QMenu* file = bar->addMenu(QStringLiteral("File"));
+    file->setObjectName(QStringLiteral("mnuFile"));
+    QAction* printWindow = file->addAction(QStringLiteral("Print Window"), window, print);
+    printWindow->setObjectName(QStringLiteral("mnuPrintWindow"));
+    file->addSeparator();
+    QAction* closeWindow = file->addAction(QStringLiteral("Close"), window, close);
+    closeWindow->setObjectName(QStringLiteral("mnuClose"));
+    return bar;
+}
+
+} // namespace vexa::binwindows
