@@ -1,5 +1,8 @@
 #include "bindata/ui/BinWindowParts.h"
 
+#include "bindata/BinState.h"
+#include "bindata/ui/BinText.h"
+
 #include <QAction>
 #include <QDialog>
 #include <QLineEdit>
@@ -49,6 +52,15 @@ QMenuBar* fileMenu(QDialog* window, const std::function<void()>& print, const st
     QAction* closeWindow = file->addAction(QStringLiteral("Close"), window, close);
     closeWindow->setObjectName(QStringLiteral("mnuClose"));
     return bar;
+}
+
+void showBinWeather(size_t bin, QLineEdit* const* row)
+{
+    const BinState& bins = binState();
+    row[0]->setText(oneDecimal(bins.dryBulb_C.at(bin)));
+    row[1]->setText(oneDecimal(bins.wetBulb_C.at(bin)));
+    row[2]->setText(oneDecimal(bins.relativeHumidity_pct.at(bin)));
+    row[3]->setText(shortest(bins.hours.at(bin)));
 }
 
 } // namespace vexa::binwindows

@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include <cstddef>
 #include <functional>
 
 class QDialog;
@@ -25,5 +26,9 @@ void prepareWindow(QDialog* window, const QString& caption, bool closeBox);
 
 // A chart window's menu "File" with "Print Window", a separator and "Close".
 QMenuBar* fileMenu(QDialog* window, const std::function<void()>& print, const std::function<void()>& close);
+
+// Shows a bin's weather from the bin record in the first four boxes of its row:
+// dry bulb, wet bulb, relative humidity, hours.
+void showBinWeather(size_t bin, QLineEdit* const* row);
 
 } // namespace vexa::binwindows

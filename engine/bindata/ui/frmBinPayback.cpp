@@ -80,10 +80,7 @@ void frmBinPayback::fill()
     const BinState& bins = binState();
     for (size_t bin = 1; bin <= 10; ++bin) {
         auto& row = m_bins.at(bin);
-        row[0]->setText(oneDecimal(bins.dryBulb_C.at(bin)));
-        row[1]->setText(oneDecimal(bins.wetBulb_C.at(bin)));
-        row[2]->setText(oneDecimal(bins.relativeHumidity_pct.at(bin)));
-        row[3]->setText(shortest(bins.hours.at(bin)));
+        showBinWeather(bin, row.data());
         row[4]->setText(shortest(bins.energySaving_kWh.at(bin)));
         row[5]->setText(shortest(bins.moneySaving.at(bin)));
     }

@@ -67,10 +67,7 @@ void frmSelectBinData::fill()
     const BinState& bins = binState();
     for (size_t bin = 1; bin <= 10; ++bin) {
         auto& row = m_bins.at(bin);
-        row[0]->setText(oneDecimal(bins.dryBulb_C.at(bin)));
-        row[1]->setText(oneDecimal(bins.wetBulb_C.at(bin)));
-        row[2]->setText(oneDecimal(bins.relativeHumidity_pct.at(bin)));
-        row[3]->setText(shortest(bins.hours.at(bin)));
+        showBinWeather(bin, row.data());
     }
     m_city->setText(QString::fromStdString(bins.cityName));
 }
