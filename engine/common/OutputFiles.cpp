@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <chrono>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
@@ -143,20 +144,44 @@ std::filesystem::path writeNew(const std::string& stem, const std::string& exten
         std::filesystem::remove(temporary);
         throw;
     }
-    // link() never replaces an existing file, so two programs writing at once
-    // cannot take the same name.
-    for (int number = 1;; ++number) {
-        const std::filesystem::path target = dir / candidateName(stem, extension, number);
+    try {
+        return moveToFreeName(temporary, dir, stem, extension);
+    } catch (...) {
+        std::filesystem::remove(temporary);
+        throw;
+    }
+}
+
+std::filesystem::path moveToFreeName(const std::filesystem::path& temporary,
+                                     const std::filesystem::path& folder, const std::string& stem,
+                                     const std::string& extension)
+{
+    constexpr int kMostNames = 10000;
+    for (int number = 1; number < kMostNames; ++number) {
+        const std::filesystem::path target = folder / candidateName(stem, extension, number);
+        if (renameat2(AT_FDCWD, temporary.c_str(), AT_FDCWD, target.c_str(), RENAME_NOREPLACE) == 0) {
+            return target;
+        }
+        if (errno == EEXIST) {
+            continue;
+        }
+        if (errno != EINVAL && errno != ENOSYS && errno != ENOTSUP) {
+            throw std::runtime_error("The file " + target.string() +
+                                     " could not be written: " + std::strerror(errno) + ".");
+        }
+        // A file system without an atomic no-replace rename: a hard link fails on
+        // an existing name just the same.
         if (link(temporary.c_str(), target.c_str()) == 0) {
-            std::filesystem::remove(temporary);
+            unlink(temporary.c_str());
             return target;
         }
         if (errno != EEXIST) {
-            const std::string reason = std::strerror(errno);
-            std::filesystem::remove(temporary);
-            throw std::runtime_error("The file " + target.string() + " cannot be written: " + reason);
+            throw std::runtime_error("The file " + target.string() +
+                                     " could not be written: " + std::strerror(errno) + ".");
         }
     }
+    throw std::runtime_error("The output folder " + folder.string() + " has no free name left for " + stem +
+                             ".");
 }
 
 bool openWithDesktop(const std::filesystem::path& file)

@@ -29,6 +29,14 @@ std::string checkWritable(const std::filesystem::path& folder = {});
 std::filesystem::path writeNew(const std::string& stem, const std::string& extension,
                                const std::function<void(const std::filesystem::path&)>& writer);
 
+// Gives a completely written temporary file the first free name "<stem>.<extension>",
+// "<stem> (2).<extension>", ... in folder (the temporary must be in that folder) and
+// returns it. An existing file is never replaced. Throws std::runtime_error with
+// the reason when the file cannot be moved; the temporary is then left in place.
+std::filesystem::path moveToFreeName(const std::filesystem::path& temporary,
+                                     const std::filesystem::path& folder, const std::string& stem,
+                                     const std::string& extension);
+
 // Opens a file with the desktop's default application, unless
 // ARDELVEXA_NO_OPEN=1. Returns false when no application could be started (the
 // caller then says where the file is).

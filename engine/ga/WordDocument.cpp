@@ -1,5 +1,6 @@
 #include "ga/WordDocument.h"
 
+#include "common/OutputFiles.h"
 #include "ga/DocumentError.h"
 #include "ga/WordDocumentImpl.h"
 
@@ -81,35 +82,6 @@ std::string stemSafe(std::string_view stem)
         safe = "Document";
     }
     return safe;
-}
-
-// Gives the temporary file its final name unless that name exists. Returns false
-// when the name is taken.
-bool moveWithoutReplacing(const std::filesystem::path& from, const std::filesystem::path& to)
-{
-    if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) {
-        return true;
-    }
-    if (errno == EEXIST) {
-        return false;
-    }
-    if (errno != EINVAL && errno != ENOSYS && errno != ENOTSUP) {
-        throw DocumentError(DocumentError::Kind::SaveFailed,
-                            "The document " + to.string() + " could not be written: " + std::strerror(errno) +
-                                ".");
-    }
-    // A file system without an atomic no-replace rename: a hard link fails on an
-    // existing name just the same.
-    if (::link(from.c_str(), to.c_str()) != 0) {
-        if (errno == EEXIST) {
-            return false;
-        }
-        throw DocumentError(DocumentError::Kind::SaveFailed,
-                            "The document " + to.string() + " could not be written: " + std::strerror(errno) +
-                                ".");
-    }
-    ::unlink(from.c_str());
-    return true;
 }
 
 } // namespace
@@ -416,19 +388,17 @@ std::filesystem::path WordDocument::saveAs(const std::filesystem::path& folder, 
     ::close(fd);
     try {
         package.write(temporary);
-        for (int n = 1; n < 10000; ++n) {
-            const std::string name = safeStem + (n == 1 ? "" : " (" + std::to_string(n) + ")") + ".docx";
-            if (moveWithoutReplacing(temporary, folder / name)) {
-                return folder / name;
-            }
-        }
+        return output::moveToFreeName(temporary, folder, safeStem, "docx");
+    } catch (const DocumentError&) {
+        std::filesystem::remove(temporary, ec);
+        throw;
+    } catch (const std::runtime_error& failure) {
+        std::filesystem::remove(temporary, ec);
+        throw DocumentError(DocumentError::Kind::SaveFailed, failure.what());
     } catch (...) {
         std::filesystem::remove(temporary, ec);
         throw;
     }
-    std::filesystem::remove(temporary, ec);
-    throw DocumentError(DocumentError::Kind::SaveFailed, "The output folder " + folder.string() +
-                                                             " has no free name left for " + safeStem + ".");
 }
 
 } // namespace vexa::ga
